@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+
+// Takes "--dir PATH" (or "--dir=PATH") out of the arguments and makes PATH the program
+// directory. Returns false, with the reason in `error`, when --dir has no value or the
+// directory does not exist.
+bool TakeProgramDirOption(QStringList& args, QString* error);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "foundation/uPrompt.h"
+
+class QWidget;
+
+// The desktop program's prompt: Qt message boxes over the active window.
+class TGuiPrompt final : public IPrompt {
+public:
+    void ShowMessage(TBoxKind kind, const QString& text) override;
+    bool AskYesNo(TBoxKind kind, const QString& text) override;
+    void SetBusyCursor(bool busy) override;
+    void ProcessEvents() override;
+};

@@ -1,0 +1,41 @@
+#include "support/RecordingPrompt.h"
+
+TRecordingPrompt::TRecordingPrompt() {
+    SetPrompt(this);
+}
+
+TRecordingPrompt::~TRecordingPrompt() {
+    SetPrompt(nullptr);
+}
+
+void TRecordingPrompt::ShowMessage(TBoxKind kind, const QString& text) {
+    Boxes.append({kind, text, false});
+}
+
+bool TRecordingPrompt::AskYesNo(TBoxKind kind, const QString& text) {
+    Boxes.append({kind, text, true});
+    return Answers.isEmpty() ? DefaultAnswer : Answers.takeFirst();
+}
+
+void TRecordingPrompt::SetBusyCursor(bool busy) {
+    BusyCursor = busy;
+    ++BusyChanges;
+}
+
+void TRecordingPrompt::QueueAnswers(std::initializer_list<bool> answers) {
+    for (bool a : answers)
+        Answers.append(a);
+}
+
+QStringList TRecordingPrompt::Texts(TBoxKind kind) const {
+    QStringList result;
+    for (const TBox& box : Boxes)
+        if (box.Kind == kind)
+            result.append(box.Text);
+    return result;
+}
+
+void TRecordingPrompt::Clear() {
+    Boxes.clear();
+    Answers.clear();
+}
