@@ -1,5 +1,6 @@
 #include "cli/uCliMain.h"
 
+#include "cli/uCliCommand.h"
 #include "cli/uCliPrompt.h"
 #include "foundation/uCommandLine.h"
 
@@ -16,15 +17,42 @@ Opcje:
   --help          ten opis
   --version       wersja programu
 
+Polecenia:
+%2
 Kody wyjścia: 0 wykonane, 1 odmowa (reguła lub odpowiedź "Nie"),
 2 błędne użycie, 3 błąd pliku lub bazy.
 )";
 
+QString CommandList() {
+    QString text;
+    for (const TCliCommand& command : CliCommands())
+        text += QStringLiteral("  ") + QString::fromUtf8(command.Synopsis) + QLatin1Char('\n');
+    return text;
+}
+
+// The command named by the first argument that is neither an option nor the value of --dir.
+const TCliCommand* FindCommand(const QStringList& args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--dir")) {
+            ++i;
+            continue;
+        }
+        if (args[i].startsWith(QLatin1Char('-')))
+            continue;
+        for (const TCliCommand& command : CliCommands())
+            if (args[i] == QLatin1String(command.Name))
+                return &command;
+        return nullptr;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int RunCli(QStringList args, QTextStream& out, QTextStream& err) {
+    const TCliCommand* command = FindCommand(args);
     QString error;
-    if (!TakeProgramDirOption(args, &error)) {
+    if (!TakeProgramDirOption(args, &error, command && command->CreatesStation)) {
         err << error << Qt::endl;
         return ceUsage;
     }
@@ -37,12 +65,16 @@ int RunCli(QStringList args, QTextStream& out, QTextStream& err) {
 
     if (args.isEmpty() || args.contains(QStringLiteral("--help")) ||
         args.contains(QStringLiteral("-h"))) {
-        out << QString::fromUtf8(kUsage).arg(QStringLiteral(DOBIERALNIK_VERSION));
+        out << QString::fromUtf8(kUsage).arg(QStringLiteral(DOBIERALNIK_VERSION), CommandList());
         return args.isEmpty() ? ceUsage : ceDone;
     }
     if (args.first() == QLatin1String("--version")) {
         out << "dobieralnik-cli " << DOBIERALNIK_VERSION << Qt::endl;
         return ceDone;
+    }
+    if (command && args.first() == QLatin1String(command->Name)) {
+        TCliContext context{args.mid(1), out, err};
+        return command->Handler(context);
     }
     err << QStringLiteral("Nieznane polecenie \"%1\". Zobacz --help.").arg(args.first())
         << Qt::endl;

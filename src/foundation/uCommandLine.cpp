@@ -2,9 +2,10 @@
 
 #include "foundation/uAppPaths.h"
 
+#include <QDir>
 #include <QFileInfo>
 
-bool TakeProgramDirOption(QStringList& args, QString* error) {
+bool TakeProgramDirOption(QStringList& args, QString* error, bool createMissing) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString dir;
         if (args[i] == QLatin1String("--dir")) {
@@ -20,6 +21,8 @@ bool TakeProgramDirOption(QStringList& args, QString* error) {
         } else {
             continue;
         }
+        if (createMissing && !QFileInfo::exists(dir))
+            QDir().mkpath(dir);
         if (!QFileInfo(dir).isDir()) {
             *error = QStringLiteral("Katalog \"%1\" nie istnieje.").arg(dir);
             return false;

@@ -1,5 +1,6 @@
 #include "foundation/uTextFile.h"
 #include "support/TempStation.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,12 +10,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
 
 TEST(Cp1250, PolishLettersTakeTheirSingleBytes) {
     const QString text = QStringLiteral("ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ €„”–");
@@ -47,7 +42,7 @@ TEST(TextFile, LinesAreWrittenWithCrLfAfterEveryLine) {
     const QString path = station.Path(QStringLiteral("a.xml"));
     ASSERT_TRUE(WriteTextLines(
         path, {QStringLiteral("<a>"), QStringLiteral("  zażółć"), QStringLiteral("</a>")}));
-    EXPECT_EQ(ReadBytes(path), QByteArray("<a>\r\n  za\xBF\xF3\xB3\xE6\r\n</a>\r\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("<a>\r\n  za\xBF\xF3\xB3\xE6\r\n</a>\r\n"));
 
     QStringList lines;
     ASSERT_TRUE(ReadTextLines(path, lines));
@@ -97,7 +92,7 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileWhole) {
 
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(ReadBytes(path), QByteArray("Zegary=x\r\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("Zegary=x\r\n"));
     EXPECT_EQ(QDir(station.Dir()).entryList(QDir::Files), QStringList{QStringLiteral("konfig.dat")})
         << "no temporary file is left behind";
 }

@@ -1,18 +1,13 @@
 #include "foundation/HTMLParser.h"
 #include "foundation/uXmlEscape.h"
 #include "foundation/uXmlWriter.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
 
 TTagNode* AddElement(TTagNode* parent, const QString& name) {
     return static_cast<TTagNode*>(parent->AddChild(NewElement(name)));
@@ -149,8 +144,8 @@ TEST(TreeWritingFile, SavesAsWindows1250) {
     AddElement(top, QStringLiteral("obj"))->SetAttr(QStringLiteral("name"), QStringLiteral("Łza"));
     QString error;
     ASSERT_TRUE(SaveNodeToFile(parser.Root(), path, &error)) << error.toStdString();
-    EXPECT_EQ(ReadBytes(path), QByteArray("\r\n  <CatList>\r\n    <obj name=\"\xA3za\"/>\r\n"
-                                          "  </CatList>\r\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("\r\n  <CatList>\r\n    <obj name=\"\xA3za\"/>\r\n"
+                                              "  </CatList>\r\n"));
 }
 
 // --- Line templates
@@ -193,7 +188,7 @@ TEST(LineDocument, SavesLinesWithCrLfAsWindows1250) {
     doc.Close();
     QString error;
     ASSERT_TRUE(doc.SaveToFile(path, &error)) << error.toStdString();
-    EXPECT_EQ(ReadBytes(path),
+    EXPECT_EQ(ReadFileBytes(path),
               QByteArray("<groups>\r\n  <group name=\"\xAF\xF3\xB3w\"/>\r\n</groups>\r\n"));
 
     THTMLParser parser;
