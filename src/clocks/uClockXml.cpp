@@ -1,0 +1,42 @@
+#include "clocks/uClockXml.h"
+
+#include "foundation/HTMLParser.h"
+#include "foundation/uArUtils.h"
+#include "foundation/uMsgLog.h"
+#include "foundation/uXmlWriter.h"
+
+TTagNode& AddElement(TTagNode& parent, const QString& name) {
+    return static_cast<TTagNode&>(*parent.AddChild(NewElement(name)));
+}
+
+void SetIntAttr(TTagNode& node, const QString& name, int value) {
+    node.SetAttr(name, QString::number(value));
+}
+
+void SetBoolAttr(TTagNode& node, const QString& name, bool value) {
+    node.SetAttr(name, BoolToText(value));
+}
+
+int IntAttr(const TTagNode& node, const QString& name, int def) {
+    return StrToIntDef(node.GetAttr(name), def);
+}
+
+bool BoolAttr(const TTagNode& node, const QString& name, bool def) {
+    return TextToBool(node.GetAttr(name), def);
+}
+
+bool LoadTreeDocument(THTMLParser& parser, const QString& path, QString& failure) {
+    QString error;
+    if (parser.LoadFromFile(path, false, &error))
+        return true;
+    failure = FileLoadErrorText(path, error);
+    return false;
+}
+
+bool SaveTreeDocument(const THierarchyNode* root, const QString& path, QString& failure) {
+    QString error;
+    if (SaveNodeToFile(root, path, &error))
+        return true;
+    failure = FileSaveErrorText(path, error);
+    return false;
+}
