@@ -1,0 +1,521 @@
+#include "library/uDBMainBase.h"
+
+#include "foundation/uAppPaths.h"
+#include "foundation/uFormat.h"
+#include "foundation/uMsgLog.h"
+#include "foundation/uPrompt.h"
+#include "library/uProgress.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+namespace {
+
+const QString kSId = QStringLiteral("SId");
+
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+[[noreturn]] void ThrowFileError(const QString& text) {
+    throw SQLite::Exception(text.toStdString());
+}
+
+QString ErrorText(const std::exception& e) {
+    return QString::fromUtf8(e.what());
+}
+
+// A copy keeps the permissions of its source; a template shipped read-only must not make the
+// library read-only.
+void MakeWritable(const QString& path) {
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace
+
+// --- TDBTable
+
+TDBTable::TDBTable(TDBMainBase& base, const TTableDef& def) : Base(base), Def(def) {}
+
+void TDBTable::Open() {
+    if (IsActive)
+        return;
+    SQLite::Database& db = Base.Connection();
+    EnsureTable(db, Def);
+    QStringList fields;
+    SQLite::Statement info(db, "PRAGMA table_info(" + Def.Name.toStdString() + ")");
+    while (info.executeStep())
+        fields.append(QString::fromUtf8(info.getColumn(1).getText()));
+    Fields = fields;
+    IsActive = true;
+}
+
+void TDBTable::Close() {
+    Statements.clear();
+    Fields.clear();
+    IsActive = false;
+}
+
+bool TDBTable::HasField(const QString& name) const {
+    return Fields.contains(name, Qt::CaseInsensitive);
+}
+
+QString TDBTable::CheckedField(const QString& name) const {
+    for (const QString& field : Fields)
+        if (field.compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return field;
+    throw SQLite::Exception(
+        QStringLiteral("no such column: %1.%2").arg(Def.Name, name.trimmed()).toStdString());
+}
+
+TMainBaseQuery& TDBTable::Statement(const QString& sql) {
+    std::unique_ptr<TMainBaseQuery>& query = Statements[sql];
+    if (!query) {
+        query = std::make_unique<TMainBaseQuery>(&Base);
+        query->SetSQL(sql);
+    }
+    return *query;
+}
+
+int TDBTable::RecordCount() {
+    Open();
+    TMainBaseQuery& query = Statement(QStringLiteral("SELECT count(*) FROM %1").arg(Def.Name));
+    query.Open();
+    const int count = query.AsInteger(QStringLiteral("count(*)"));
+    query.Close();
+    return count;
+}
+
+std::optional<TDBRecord> TDBTable::Locate(const QString& fields, const QVariantList& values,
+                                          TLocateMatch match) {
+    Open();
+    const QStringList names = fields.split(QLatin1Char(';'));
+    if (names.size() != values.size())
+        throw SQLite::Exception(QStringLiteral("%1 fields and %2 values to locate in %3")
+                                    .arg(names.size())
+                                    .arg(values.size())
+                                    .arg(Def.Name)
+                                    .toStdString());
+    QStringList conditions;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString field = CheckedField(names[i]);
+        const QString param = QStringLiteral("?%1").arg(i + 1);
+        if (!values[i].isValid())
+            conditions.append(field + QStringLiteral(" IS NULL"));
+        else if (values[i].typeId() != QMetaType::QString)
+            conditions.append(QStringLiteral("%1 = %2").arg(field, param));
+        else if (match == lmCaseInsensitive)
+            conditions.append(QStringLiteral("%1 = %2 COLLATE PL_CI").arg(field, param));
+        else // the Polish test lets an index on the name column find the candidates
+            conditions.append(QStringLiteral("(%1 = %2 COLLATE PL_CI AND %1 = %2 COLLATE BINARY)")
+                                  .arg(field, param));
+    }
+    TMainBaseQuery& query =
+        Statement(QStringLiteral("SELECT rowid, * FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
+                      .arg(Def.Name, conditions.join(QStringLiteral(" AND "))));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        if (values[i].isValid())
+            query.SetParam(static_cast<int>(i + 1), values[i]);
+    query.Open();
+    std::optional<TDBRecord> found;
+    if (!query.Eof()) {
+        // Column 0 is the rowid, the rest the table's fields.
+        QStringList names;
+        QVariantList fieldValues;
+        for (int i = 1; i < query.FieldCount(); ++i) {
+            names.append(query.FieldName(i));
+            fieldValues.append(query.ValueAt(i));
+        }
+        found = TDBRecord(query.ValueAt(0).toLongLong(), names, fieldValues);
+    }
+    query.Close();
+    return found;
+}
+
+qint64 TDBTable::Append(const TFieldValues& values) {
+    Open();
+    QStringList fields;
+    QStringList params;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        fields.append(CheckedField(values[i].first));
+        params.append(QStringLiteral("?%1").arg(i + 1));
+    }
+    TMainBaseQuery& query =
+        Statement(values.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Def.Name)
+                                   : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                         .arg(Def.Name, fields.join(QStringLiteral(", ")),
+                                              params.join(QStringLiteral(", "))));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.SetParam(static_cast<int>(i + 1), values[i].second);
+    query.ExecSQL();
+    return Base.Connection().getLastInsertRowid();
+}
+
+bool TDBTable::Update(qint64 rowId, const TFieldValues& values) {
+    Open();
+    if (values.isEmpty())
+        return Locate(Def.KeyField, {rowId}).has_value();
+    QStringList assignments;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        assignments.append(
+            QStringLiteral("%1 = ?%2").arg(CheckedField(values[i].first)).arg(i + 1));
+    const int rowParam = static_cast<int>(values.size() + 1);
+    TMainBaseQuery& query = Statement(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                                          .arg(Def.Name, assignments.join(QStringLiteral(", ")))
+                                          .arg(rowParam));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.SetParam(static_cast<int>(i + 1), values[i].second);
+    query.SetParam(rowParam, rowId);
+    return query.ExecSQL() > 0;
+}
+
+bool TDBTable::Delete(qint64 rowId) {
+    Open();
+    TMainBaseQuery& query =
+        Statement(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(Def.Name));
+    query.SetParam(1, rowId);
+    return query.ExecSQL() > 0;
+}
+
+// --- TStoreTransaction
+
+TStoreTransaction::TStoreTransaction(TDBMainBase& base)
+    : Base(base), Generation(0), Level(base.TransactionLevel + 1) {
+    Base.Connection().exec("SAVEPOINT unit" + std::to_string(Level));
+    Generation = Base.ConnectionGeneration;
+    Base.TransactionLevel = Level;
+}
+
+TStoreTransaction::~TStoreTransaction() {
+    if (Finished || Generation != Base.ConnectionGeneration || !Base.Connected())
+        return;
+    // Undoes the unit's work and leaves the savepoint, so an outer unit can carry on.
+    const std::string name = "unit" + std::to_string(Level);
+    Base.Connection().tryExec("ROLLBACK TO " + name);
+    Base.Connection().tryExec("RELEASE " + name);
+    Base.TransactionLevel = Level - 1;
+}
+
+void TStoreTransaction::Commit() {
+    if (Finished)
+        return;
+    if (Generation != Base.ConnectionGeneration) {
+        // The connection was closed meanwhile, committing everything pending.
+        Finished = true;
+        return;
+    }
+    Base.Connection().exec("RELEASE unit" + std::to_string(Level));
+    Finished = true;
+    Base.TransactionLevel = Level - 1;
+}
+
+// --- TDBMainBase: files and connection
+
+TDBMainBase::TDBMainBase(const QString& dataDir) : Dir(QDir::cleanPath(dataDir)) {
+    for (const TTableDef& def : TableDefs())
+        Tables[def.Id] = std::make_unique<TDBTable>(*this, def);
+}
+
+TDBMainBase::~TDBMainBase() {
+    CloseTables();
+}
+
+QString TDBMainBase::TemplateDir() const {
+    return Dir + QLatin1Char('/') + kTemplateDirName;
+}
+
+QString TDBMainBase::DatabasePath() const {
+    return Dir + QLatin1Char('/') + kDatabaseFileName;
+}
+
+QString TDBMainBase::TemplatePath() const {
+    return TemplateDir() + QLatin1Char('/') + kDatabaseFileName;
+}
+
+SQLite::Database& TDBMainBase::Connection() {
+    if (!Db)
+        Db = OpenStore();
+    return *Db;
+}
+
+void TDBMainBase::PrepareDataDir() {
+    const auto makeFile = [](const QString& path) {
+        try {
+            CreateStoreFile(path);
+        } catch (const std::exception& e) {
+            ThrowFileError(FileSaveErrorText(Native(path), ErrorText(e)));
+        }
+    };
+    if (!QFileInfo(Dir).isDir()) {
+        // A new station starts with an empty library.
+        if (!QDir().mkpath(Dir))
+            ThrowFileError(FileSaveErrorText(Native(DatabasePath()),
+                                             QStringLiteral("cannot create ") + Native(Dir)));
+        makeFile(TemplatePath());
+    }
+    if (QFileInfo::exists(DatabasePath()))
+        return;
+    if (!QFileInfo::exists(TemplatePath())) {
+        makeFile(DatabasePath());
+        return;
+    }
+    QFile templateFile(TemplatePath());
+    if (!templateFile.copy(DatabasePath()))
+        ThrowFileError(FileSaveErrorText(Native(DatabasePath()), templateFile.errorString()));
+    MakeWritable(DatabasePath());
+}
+
+std::unique_ptr<SQLite::Database> TDBMainBase::OpenStore() {
+    PrepareDataDir();
+    const QString path = DatabasePath();
+    try {
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
+        SetUpConnection(*db);
+        // Opening reads nothing; a file that is not a database shows on the first read.
+        const int tables = db->execAndGet("SELECT count(*) FROM sqlite_master").getInt();
+        if (sqlite3_db_readonly(db->getHandle(), "main") == 1)
+            throw SQLite::Exception(sqlite3_errstr(SQLITE_READONLY), SQLITE_READONLY);
+        if (tables == 0)
+            CreateSchema(*db);
+        return db;
+    } catch (const std::exception& e) {
+        ThrowFileError(FileLoadErrorText(Native(path), ErrorText(e)));
+    }
+}
+
+TDBTable& TDBMainBase::Table(TTableId id) {
+    TDBTable& table = *Tables.at(id);
+    table.Open();
+    return table;
+}
+
+void TDBMainBase::ForgetStatements() {
+    for (const std::unique_ptr<TDBTable>& table : Tables)
+        table->Close();
+    // Releasing unregisters, so walk a copy.
+    const std::set<TMainBaseQuery*> queries = Queries;
+    for (TMainBaseQuery* query : queries)
+        query->Release();
+}
+
+void TDBMainBase::CloseTables() {
+    ForgetStatements();
+    if (!Db)
+        return;
+    if (sqlite3_get_autocommit(Db->getHandle()) == 0) {
+        try {
+            Db->exec("COMMIT");
+        } catch (const std::exception& e) {
+            ShowError(kCannotSaveDatabase);
+            LogMessage(msMainDB, 1,
+                       kCannotSaveDatabase +
+                           Format(QStringLiteral(" %s : %s"), {kDatabaseFileName, ErrorText(e)}));
+        }
+    }
+    Db.reset();
+    ++ConnectionGeneration;
+    TransactionLevel = 0;
+}
+
+// --- Locates
+
+std::optional<TDBRecord> TDBMainBase::LocateSong(int songId) {
+    return BaseSongsTable().Locate(QStringLiteral("Song_Id"), {songId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateChars(int characterId) {
+    return CharsTable().Locate(QStringLiteral("Character_Id"), {characterId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateDataSong(int songId) {
+    return DataSongsTable().Locate(QStringLiteral("SongData_Id"), {songId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateDatSong(int songId) {
+    return DatSongsTable().Locate(QStringLiteral("SongDat_Id"), {songId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateZSong(int songId) {
+    return ZSongsTable().Locate(QStringLiteral("ZSong_Id"), {songId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateSongStats(int songId) {
+    return StatsTable().Locate(QStringLiteral("StatsId"), {songId});
+}
+
+std::optional<TDBRecord> TDBMainBase::LocateArtistStats(int artistId) {
+    return AStatsTable().Locate(QStringLiteral("StatsId"), {artistId});
+}
+
+// --- Clearing and resetting
+
+bool TDBMainBase::ClearDatabase() {
+    const QDir templateDir(TemplateDir());
+    if (!templateDir.exists())
+        return false;
+    if (!QFileInfo::exists(TemplatePath())) {
+        // Without its database the template would leave no library at all.
+        LogMessage(msMainDB, 2, MissingFileText(Native(TemplatePath())));
+        return false;
+    }
+    CloseTables();
+    // The copies are made first, beside the data, so a failed copy changes nothing.
+    QTemporaryDir staging(Dir + QStringLiteral("/.clear-XXXXXX"));
+    const QStringList templateFiles = templateDir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : templateFiles) {
+        QFile source(templateDir.filePath(name));
+        if (!staging.isValid() || !source.copy(staging.filePath(name))) {
+            LogMessage(msMainDB, 2,
+                       FileSaveErrorText(Native(QDir(Dir).filePath(name)),
+                                         staging.isValid() ? source.errorString()
+                                                           : staging.errorString()));
+            return false;
+        }
+    }
+    const QDir dataDir(Dir);
+    for (const QString& name : dataDir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        QFile file(dataDir.filePath(name));
+        if (!file.remove())
+            LogMessage(msMainDB, 1, Format(kDeleteTableError, {name, file.errorString()}));
+    }
+    bool done = true;
+    for (const QString& name : templateFiles) {
+        QFile staged(staging.filePath(name));
+        if (!staged.rename(dataDir.filePath(name))) {
+            LogMessage(msMainDB, 2,
+                       FileSaveErrorText(Native(dataDir.filePath(name)), staged.errorString()));
+            done = false;
+        }
+        MakeWritable(dataDir.filePath(name));
+    }
+    return done;
+}
+
+bool TDBMainBase::ResetStats() {
+    if (!QDir(TemplateDir()).exists())
+        return false;
+    CloseTables();
+    QString failedTable = TableDef(tiStats).FileName;
+    try {
+        TStoreTransaction transaction(*this);
+        for (TTableId id : {tiStats, tiAStats}) {
+            const TTableDef& def = TableDef(id);
+            failedTable = def.FileName;
+            Connection().exec(
+                QStringLiteral("DROP TABLE IF EXISTS %1").arg(def.Name).toStdString());
+            EnsureTable(Connection(), def);
+        }
+        transaction.Commit();
+    } catch (const std::exception& e) {
+        LogMessage(msMainDB, 1, Format(kDeleteTableError, {failedTable, ErrorText(e)}));
+        CloseTables();
+        return false;
+    }
+    CloseTables();
+    return true;
+}
+
+// --- The version-2308 upgrade
+
+void TDBMainBase::UpgradeStats() {
+    QList<TTableId> stale;
+    int rows = 0;
+    try {
+        for (TTableId id : {tiStats, tiAStats})
+            if (!Table(id).HasField(kSId))
+                stale.append(id);
+        for (TTableId id : stale)
+            rows += Table(id).RecordCount();
+    } catch (const std::exception&) {
+        ResetStats();
+        return;
+    }
+    if (stale.isEmpty())
+        return;
+
+    std::unique_ptr<TProgressWindow> window = NewProgressWindow();
+    window->SetOperation(kUpgradeOperation);
+    window->SetMax(rows);
+    // A window that never runs the work changes nothing; the next start tries again.
+    QString failure;
+    window->OnExecute = [&] { failure = ConvertStats(stale, *window); };
+    window->Execute();
+    if (!failure.isEmpty())
+        LogMessage(msMainDB, 2, Format(kDatabaseWriteError, {failure}));
+}
+
+QString TDBMainBase::ConvertStats(const QList<TTableId>& tables, TProgressWindow& window) {
+    QString failure;
+    try {
+        TStoreTransaction transaction(*this);
+        for (TTableId id : tables)
+            ConvertStatsTable(id, window);
+        transaction.Commit();
+    } catch (const std::exception& e) {
+        failure = ErrorText(e);
+        if (failure.isEmpty())
+            failure = kUpgradeOperation;
+    }
+    // The tables' fields changed (or the old ones are back): read them again on next use.
+    ForgetStatements();
+    return failure;
+}
+
+void TDBMainBase::ConvertStatsTable(TTableId id, TProgressWindow& window) {
+    const TTableDef& def = TableDef(id);
+    const QString rebuilt = def.Name + QStringLiteral("_2308");
+    SQLite::Database& db = Connection();
+    db.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(rebuilt).toStdString());
+    CreateTableAs(db, def, rebuilt);
+    {
+        const QString fields =
+            QStringLiteral("StatsId, StatsVal, BeginTime, EndTime, BeginId, EndId");
+        TMainBaseQuery read(this);
+        read.SetSQL(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(fields, def.Name));
+        TMainBaseQuery write(this);
+        write.SetSQL(QStringLiteral("INSERT INTO %1 (%2) VALUES (?1, ?2, ?3, ?4, ?5, ?6)")
+                         .arg(rebuilt, fields));
+        for (read.Open(); !read.Eof(); read.Next()) {
+            for (int i = 0; i < read.FieldCount(); ++i)
+                write.SetParam(i + 1, read.ValueAt(i));
+            write.ExecSQL();
+            window.Step(1, kPleaseWait);
+        }
+    }
+    ForgetStatements(); // nothing may hold the old table while it is dropped
+    db.exec(QStringLiteral("DROP TABLE %1").arg(def.Name).toStdString());
+    db.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(rebuilt, def.Name).toStdString());
+    CreateIndexes(db, def);
+}
+
+// --- The process-wide store
+
+void InitMainBase() {
+    if (!MainBase)
+        MainBase = std::make_unique<TDBMainBase>(AppFilePath(kDataDirName));
+    try {
+        MainBase->Connection();
+    } catch (...) {
+        MainBase.reset();
+        throw;
+    }
+    MainBase->UpgradeStats();
+}
+
+void DoneMainBase() {
+    MainBase.reset();
+}
+
+void DeleteFilesByExt(const QString& dir, const QString& ext) {
+    const QDir directory(AppFilePath(dir));
+    for (const QString& name :
+         directory.entryList({QStringLiteral("*.") + ext}, QDir::Files | QDir::Hidden))
+        QFile::remove(directory.filePath(name));
+}

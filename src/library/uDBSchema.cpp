@@ -1,0 +1,184 @@
+#include "library/uDBSchema.h"
+
+#include "library/uDBCollation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
+
+namespace {
+
+// Keys assigned by the store never come back after a delete (AUTOINCREMENT), so an id kept in
+// a plan or history file cannot come to name a different song later. The -1 rows do not
+// disturb the counting: the first assigned key is 1.
+std::vector<TTableDef> MakeTableDefs() {
+    const QString statsColumns =
+        QStringLiteral("StatsId INTEGER, SId INTEGER PRIMARY KEY AUTOINCREMENT, StatsVal BLOB, "
+                       "BeginTime REAL, EndTime REAL, BeginId INTEGER, EndId INTEGER");
+    return {
+        {tiAlbums,
+         QStringLiteral("albums"),
+         QStringLiteral("albums.db"),
+         QStringLiteral("Album_Id"),
+         QStringLiteral("Album_Id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                        "Album_Title TEXT COLLATE PL_CI, Album_Year INTEGER, Album_Art_Id INTEGER"),
+         {QStringLiteral("Album_Art_Id, Album_Title")},
+         QStringLiteral("-1, '', -1, -1")},
+        {tiArtists,
+         QStringLiteral("Artists"),
+         QStringLiteral("Artists.db"),
+         QStringLiteral("Art_Id"),
+         QStringLiteral("Art_Id INTEGER PRIMARY KEY AUTOINCREMENT, Art_Name TEXT COLLATE PL_CI, "
+                        "Alias1 INTEGER, Alias2 INTEGER, Art_FreqGroup INTEGER"),
+         {QStringLiteral("Art_Name")},
+         QStringLiteral("-1, '', -1, -1, -1")},
+        {tiLabels,
+         QStringLiteral("Labels"),
+         QStringLiteral("Labels.db"),
+         QStringLiteral("Label_Id"),
+         QStringLiteral("Label_Id INTEGER PRIMARY KEY AUTOINCREMENT, LValue TEXT COLLATE PL_CI, "
+                        "Expired INTEGER, NextLabelId INTEGER"),
+         {QStringLiteral("LValue")},
+         QStringLiteral("-1, '', 0, -1")},
+        {tiBaseSongs,
+         QStringLiteral("BaseSongs"),
+         QStringLiteral("BaseSongs.db"),
+         QStringLiteral("Song_Id"),
+         QStringLiteral("Song_Id INTEGER PRIMARY KEY AUTOINCREMENT, Title TEXT COLLATE PL_CI, "
+                        "Art_Id INTEGER, Album_Id INTEGER, Character_Id INTEGER, "
+                        "Label1_Id INTEGER, Label2_Id INTEGER, Song_Time INTEGER, SYear INTEGER, "
+                        "Song_Info TEXT, Category TEXT, Time_Rest INTEGER, Time_Rest2 INTEGER, "
+                        "Time_Rest3 INTEGER, Freq_Rest INTEGER, Art_Alias1 INTEGER, "
+                        "Art_Alias2 INTEGER"),
+         // The duplicate rule (performer and title) and the candidate query (category).
+         {QStringLiteral("Art_Id, Title"), QStringLiteral("Category")},
+         QString()},
+        {tiDataSongs,
+         QStringLiteral("DataSongs"),
+         QStringLiteral("DataSongs.db"),
+         QStringLiteral("SongData_Id"),
+         QStringLiteral("SongData_Id INTEGER PRIMARY KEY, Compress TEXT, Frequ INTEGER, "
+                        "Mode INTEGER, Quality TEXT, Path TEXT, FileName TEXT, Code TEXT, "
+                        "OwnerId INTEGER, CreateDate REAL"),
+         {},
+         QString()},
+        {tiDatSongs,
+         QStringLiteral("DatSongs"),
+         QStringLiteral("DatSongs.db"),
+         QStringLiteral("SongDat_Id"),
+         QStringLiteral("SongDat_Id INTEGER PRIMARY KEY, Intro INTEGER, Outro INTEGER, "
+                        "FadeIn INTEGER, FadeOut INTEGER, Mix INTEGER, NStart INTEGER, "
+                        "NEnd INTEGER"),
+         {},
+         QString()},
+        {tiChars,
+         QStringLiteral("Chars"),
+         QStringLiteral("Chars.db"),
+         QStringLiteral("Character_Id"),
+         QStringLiteral("Character_Id INTEGER PRIMARY KEY AUTOINCREMENT, Type INTEGER, "
+                        "Tempo INTEGER, Atmosphere INTEGER, Language INTEGER, Vocal INTEGER, "
+                        "TempoIn INTEGER, TempoOut INTEGER"),
+         // A combination is found by all seven values.
+         {QStringLiteral("Type, Tempo, Atmosphere, Language, Vocal, TempoIn, TempoOut")},
+         QString()},
+        {tiZSongs,
+         QStringLiteral("ZSongs"),
+         QStringLiteral("ZSongs.db"),
+         QStringLiteral("ZSong_Id"),
+         QStringLiteral("ZSong_Id INTEGER PRIMARY KEY, Composer TEXT, TextAuthor TEXT, "
+                        "Producer TEXT, Publisher TEXT, Year2 INTEGER"),
+         {},
+         QString()},
+        {tiUsers,
+         QStringLiteral("users"),
+         QStringLiteral("users.db"),
+         QStringLiteral("User_Id"),
+         QStringLiteral("User_Id INTEGER PRIMARY KEY AUTOINCREMENT, User_Name TEXT"),
+         {},
+         QString()},
+        {tiStats,
+         QStringLiteral("Stats"),
+         QStringLiteral("Stats.db"),
+         QStringLiteral("SId"),
+         statsColumns,
+         {QStringLiteral("StatsId")},
+         QString()},
+        {tiAStats,
+         QStringLiteral("AStats"),
+         QStringLiteral("AStats.db"),
+         QStringLiteral("SId"),
+         statsColumns,
+         {QStringLiteral("StatsId")},
+         QString()},
+    };
+}
+
+void Exec(SQLite::Database& db, const QString& sql) {
+    db.exec(sql.toStdString());
+}
+
+} // namespace
+
+const std::vector<TTableDef>& TableDefs() {
+    static const std::vector<TTableDef> defs = MakeTableDefs();
+    return defs;
+}
+
+const TTableDef& TableDef(TTableId id) {
+    return TableDefs().at(id);
+}
+
+void SetUpConnection(SQLite::Database& db) {
+    RegisterPolishText(db.getHandle());
+    // Builds may switch double-quoted literals off; the statement texts rely on them.
+    sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
+    sqlite3_db_config(db.getHandle(), SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
+}
+
+bool EnsureTable(SQLite::Database& db, const TTableDef& def) {
+    if (db.tableExists(def.Name.toStdString())) {
+        CreateIndexes(db, def);
+        return false;
+    }
+    CreateTableAs(db, def, def.Name);
+    CreateIndexes(db, def);
+    if (!def.Sentinel.isEmpty())
+        Exec(db, QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(def.Name, def.Sentinel));
+    return true;
+}
+
+void CreateTableAs(SQLite::Database& db, const TTableDef& def, const QString& name) {
+    Exec(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(name, def.Columns));
+}
+
+void CreateIndexes(SQLite::Database& db, const TTableDef& def) {
+    for (qsizetype i = 0; i < def.IndexedColumns.size(); ++i)
+        Exec(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1_%2 ON %1 (%3)")
+                     .arg(def.Name)
+                     .arg(i + 1)
+                     .arg(def.IndexedColumns[i]));
+}
+
+void CreateSchema(SQLite::Database& db) {
+    SQLite::Transaction transaction(db);
+    for (const TTableDef& def : TableDefs())
+        EnsureTable(db, def);
+    transaction.commit();
+}
+
+void CreateStoreFile(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
+    const bool existed = QFileInfo::exists(path);
+    try {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SetUpConnection(db);
+        CreateSchema(db);
+    } catch (...) {
+        if (!existed)
+            QFile::remove(path);
+        throw;
+    }
+}

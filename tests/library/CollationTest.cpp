@@ -1,0 +1,130 @@
+#include "library/uDBCollation.h"
+
+#include <QString>
+#include <QStringList>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+int Compare(const QString& a, const QString& b) {
+    const QByteArray utf8A = a.toUtf8();
+    const QByteArray utf8B = b.toUtf8();
+    return Sign(ComparePolish(std::string_view(utf8A.constData(), utf8A.size()),
+                              std::string_view(utf8B.constData(), utf8B.size())));
+}
+
+// Every letter of the Polish alphabet in its order, the diacritic ones right after their base.
+TEST(PolishCollation, OrdersTheAlphabetAsAPolishReaderExpects) {
+    const QStringList alphabet = QStringLiteral("a ą b c ć d e ę f g h i j k l ł m n ń o ó p q r "
+                                                "s ś t u v w x y z ź ż")
+                                     .split(QLatin1Char(' '));
+    for (qsizetype i = 0; i + 1 < alphabet.size(); ++i) {
+        EXPECT_EQ(Compare(alphabet[i], alphabet[i + 1]), -1) << alphabet[i].toStdString();
+        EXPECT_EQ(Compare(alphabet[i + 1], alphabet[i]), 1) << alphabet[i].toStdString();
+        EXPECT_EQ(Compare(alphabet[i].toUpper(), alphabet[i + 1]), -1) << alphabet[i].toStdString();
+    }
+}
+
+struct TCompareCase {
+    const char* A;
+    const char* B;
+    int Expected;
+};
+
+TEST(PolishCollation, ComparesWholeTexts) {
+    const TCompareCase cases[] = {
+        {"Łukasz", "łukasz", 0},     // letter case ignored, Polish letters too
+        {"ŻÓŁĆ", "żółć", 0},         //
+        {"Lech", "Łukasz", -1},      // Ł after L ...
+        {"Łukasz", "Marek", -1},     // ... and before M
+        {"Lżej", "Łatwo", -1},       // the first letter decides
+        {"Ala", "Ala ma kota", -1},  // a prefix first
+        {"", "a", -1},               //
+        {"Zenon", "Źdźbło", -1},     //
+        {"Źdźbło", "Żaneta", -1},    //
+        {"zz", "é", -1},             // other letters after z, by code point
+        {"ABC", "abd", -1},          //
+        {"abc", "ABC", 0},           //
+        {"9", "a", -1},              // digits before letters
+        {"Śpiew", "Sroka", 1},       // ś after every s
+        {"\xC3\xA9", "\xC3\x89", 0}, // é and É fold together
+        {"\xFF", "\xFE", 1},         // broken bytes stay apart
+        {"\xFF", "\xC5\xBC", 1},     // and after every letter (ż)
+        {"a\xC5", "a\xC5\xBC", 1},   // a cut-off sequence is a broken byte of its own
+    };
+    for (const TCompareCase& c : cases) {
+        const QByteArray a(c.A);
+        const QByteArray b(c.B);
+        EXPECT_EQ(Sign(ComparePolish({a.constData(), size_t(a.size())},
+                                     {b.constData(), size_t(b.size())})),
+                  c.Expected)
+            << c.A << " vs " << c.B;
+        EXPECT_EQ(Sign(ComparePolish({b.constData(), size_t(b.size())},
+                                     {a.constData(), size_t(a.size())})),
+                  -c.Expected)
+            << c.B << " vs " << c.A;
+    }
+}
+
+class PolishTextInSql : public ::testing::Test {
+protected:
+    SQLite::Database Db{":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE};
+
+    void SetUp() override { RegisterPolishText(Db.getHandle()); }
+
+    QString One(const std::string& sql) {
+        SQLite::Statement statement(Db, sql);
+        EXPECT_TRUE(statement.executeStep());
+        if (statement.getColumn(0).isNull())
+            return QStringLiteral("<null>");
+        return QString::fromUtf8(statement.getColumn(0).getText());
+    }
+};
+
+struct TLowerCase {
+    std::string Argument;
+    const char* Expected;
+};
+
+TEST_F(PolishTextInSql, LowerFoldsEveryLetter) {
+    const TLowerCase cases[] = {
+        {"'ABC xyz'", "abc xyz"},
+        {"'ŁÓDŹ ŻÓŁĆ ĘĄŚŃ'", "łódź żółć ęąśń"},
+        {"'Łukasz'", "łukasz"},
+        {"'ÉCOLE Straße'", "école straße"},
+        {"NULL", "<null>"},
+        {"12", "12"},
+        {"''", ""},
+    };
+    for (const TLowerCase& c : cases)
+        EXPECT_EQ(One("SELECT LOWER(" + c.Argument + ")").toStdString(), c.Expected) << c.Argument;
+}
+
+TEST_F(PolishTextInSql, CollationOrdersAndMatchesRows) {
+    Db.exec("CREATE TABLE t (name TEXT COLLATE PL_CI)");
+    Db.exec("CREATE INDEX t_name ON t (name)");
+    for (const char* name :
+         {"Żaneta", "Marek", "łukasz", "Lech", "Zenon", "Ćma", "celina", "Adam", "Łukasz"})
+        Db.exec(std::string("INSERT INTO t VALUES ('") + name + "')");
+
+    QStringList ordered;
+    SQLite::Statement order(Db, "SELECT name FROM t ORDER BY name, name COLLATE BINARY");
+    while (order.executeStep())
+        ordered.append(QString::fromUtf8(order.getColumn(0).getText()));
+    EXPECT_EQ(ordered.join(QLatin1Char(',')).toStdString(),
+              "Adam,celina,Ćma,Lech,Łukasz,łukasz,Marek,Zenon,Żaneta");
+
+    // The column's collation makes "=" ignore letter case, through the index as well.
+    EXPECT_EQ(One("SELECT count(*) FROM t WHERE name = 'ŁUKASZ'").toStdString(), "2");
+    EXPECT_EQ(One("SELECT count(*) FROM t WHERE name = 'Łukasz' COLLATE BINARY").toStdString(),
+              "1");
+    EXPECT_EQ(One("SELECT count(*) FROM t WHERE name = 'lukasz'").toStdString(), "0");
+}
+
+} // namespace
