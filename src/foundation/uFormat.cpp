@@ -6,7 +6,7 @@
 namespace {
 
 // One placeholder as written; -1 means "not given".
-struct TSpec {
+struct TPlaceholder {
     int Index = -1;
     bool LeftAlign = false;
     int Width = -1;
@@ -67,48 +67,48 @@ QLocale NumberLocale(bool groupDigits) {
 }
 
 // The placeholder's text without the width applied; nothing when the argument does not fit.
-std::optional<QString> Convert(const TSpec& spec, const QVariant& arg) {
-    switch (spec.Type.toLower().unicode()) {
+std::optional<QString> Convert(const TPlaceholder& placeholder, const QVariant& arg) {
+    switch (placeholder.Type.toLower().unicode()) {
     case 'd': {
         if (!IsIntegral(arg))
             return std::nullopt;
         if (arg.typeId() == QMetaType::ULongLong || arg.typeId() == QMetaType::ULong)
-            return ZeroPadded(QString::number(arg.toULongLong()), spec.Precision);
+            return ZeroPadded(QString::number(arg.toULongLong()), placeholder.Precision);
         const qint64 value = arg.toLongLong();
         // The magnitude as unsigned, so the lowest 64-bit value has one too.
         const quint64 magnitude =
             value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-        const QString digits = ZeroPadded(QString::number(magnitude), spec.Precision);
+        const QString digits = ZeroPadded(QString::number(magnitude), placeholder.Precision);
         return value < 0 ? QLatin1Char('-') + digits : digits;
     }
     case 'u':
         if (!IsIntegral(arg))
             return std::nullopt;
-        return ZeroPadded(QString::number(AsUnsigned(arg)), spec.Precision);
+        return ZeroPadded(QString::number(AsUnsigned(arg)), placeholder.Precision);
     case 'x':
         if (!IsIntegral(arg))
             return std::nullopt;
-        return ZeroPadded(QString::number(AsUnsigned(arg), 16).toUpper(), spec.Precision);
+        return ZeroPadded(QString::number(AsUnsigned(arg), 16).toUpper(), placeholder.Precision);
     case 's': {
         if (!arg.isValid())
             return QString();
         if (!arg.canConvert<QString>())
             return std::nullopt;
         const QString text = arg.toString();
-        return spec.Precision >= 0 ? text.left(spec.Precision) : text;
+        return placeholder.Precision >= 0 ? text.left(placeholder.Precision) : text;
     }
     case 'f':
     case 'n':
         if (!IsNumber(arg))
             return std::nullopt;
-        return NumberLocale(spec.Type.toLower() == QLatin1Char('n'))
-            .toString(arg.toDouble(), 'f', spec.Precision >= 0 ? spec.Precision : 2);
+        return NumberLocale(placeholder.Type.toLower() == QLatin1Char('n'))
+            .toString(arg.toDouble(), 'f', placeholder.Precision >= 0 ? placeholder.Precision : 2);
     case 'g':
         if (!IsNumber(arg))
             return std::nullopt;
-        return NumberLocale(false).toString(arg.toDouble(), 'g',
-                                            spec.Precision >= 0 ? spec.Precision
-                                                                : QLocale::FloatingPointShortest);
+        return NumberLocale(false).toString(
+            arg.toDouble(), 'g',
+            placeholder.Precision >= 0 ? placeholder.Precision : QLocale::FloatingPointShortest);
     default:
         return std::nullopt;
     }
@@ -175,7 +175,7 @@ private:
     // be filled; Pos then still ends after what was read.
     std::optional<QString> Placeholder() {
         ++Pos; // the "%"
-        TSpec spec;
+        TPlaceholder placeholder;
         // An index is the digits (or "*") before a ":".
         const qsizetype numberStart = Pos;
         qsizetype scan = Pos;
@@ -188,35 +188,35 @@ private:
             if (!index)
                 return std::nullopt;
             ++Pos; // the ":"
-            spec.Index = *index;
+            placeholder.Index = *index;
         }
         if (Pos < Fmt.size() && Fmt[Pos] == QLatin1Char('-')) {
-            spec.LeftAlign = true;
+            placeholder.LeftAlign = true;
             ++Pos;
         }
         const std::optional<int> width = Number();
         if (!width)
             return std::nullopt;
-        spec.Width = *width;
+        placeholder.Width = *width;
         if (Pos < Fmt.size() && Fmt[Pos] == QLatin1Char('.')) {
             ++Pos;
             const std::optional<int> precision = Number();
             if (!precision)
                 return std::nullopt;
-            spec.Precision = *precision;
+            placeholder.Precision = *precision;
         }
         if (Pos >= Fmt.size())
             return std::nullopt;
-        spec.Type = Fmt[Pos++];
-        if (spec.Index >= 0)
-            NextArg = spec.Index;
+        placeholder.Type = Fmt[Pos++];
+        if (placeholder.Index >= 0)
+            NextArg = placeholder.Index;
         const std::optional<QVariant> arg = TakeArg();
         if (!arg)
             return std::nullopt;
-        std::optional<QString> text = Convert(spec, *arg);
-        if (text && spec.Width > text->size()) {
-            const QString padding(spec.Width - text->size(), QLatin1Char(' '));
-            *text = spec.LeftAlign ? *text + padding : padding + *text;
+        std::optional<QString> text = Convert(placeholder, *arg);
+        if (text && placeholder.Width > text->size()) {
+            const QString padding(placeholder.Width - text->size(), QLatin1Char(' '));
+            *text = placeholder.LeftAlign ? *text + padding : padding + *text;
         }
         return text;
     }

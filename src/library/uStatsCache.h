@@ -1,0 +1,189 @@
+#pragma once
+
+#include "foundation/uDateTime.h"
+#include "foundation/uIntegerList.h"
+#include "library/uDBSchema.h"
+#include "library/uMainBaseQuery.h"
+#include "library/uPlanReader.h"
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+class TResultSongData;
+
+// Play statistics: which songs and artists were played when.
+//
+// Accepted days are stored in the tables Stats (per song) and AStats (per artist) of the
+// library store: an id has any number of rows, each packing the next 240 plays of the id as
+// 4-byte little-endian day stamps (PackDayStamp with the minute of the day) in StatsVal, with
+// the first and last play's time in BeginTime and EndTime. Days generated but not yet accepted
+// exist only as current plan files; TStatsCache reads them into memory and answers the
+// generator's questions from both sources.
+
+// --- Play instants
+
+// An instant as whole milliseconds since 1899-12-30: the cache and the windows compare
+// integers, so a play exactly at a window's edge is inside it whichever way the edge was
+// computed.
+using TPlayTime = qint64;
+
+TPlayTime ToPlayTime(TDateTime value);
+TDateTime FromPlayTime(TPlayTime time);
+// The instant of a packed play entry: its day plus its minutes.
+TPlayTime EntryPlayTime(quint32 entry);
+
+// Entries in one statistics row.
+inline constexpr int kStatsRowEntries = 240;
+
+// --- Recording plays
+
+// Appends one play (minute of the day, day) of the id to the statistics table (tiStats or
+// tiAStats) of the process-wide store. False without writing for id -1 (blanks, positions
+// without an artist). A failure shows "Błąd zapisu do bazy danych: "%s"." and gives false.
+bool AddStatsEntry(TTableId table, int id, int minute, TDateTime day);
+bool AddSongStats(int songId, int minute, TDateTime day);
+bool AddArtistStats(int artistId, int minute, TDateTime day);
+
+// Writing the accepted day's history file, done by RecordDayStats inside its unit of work.
+struct TDayHistoryHook {
+    // Writes the file; false when it could not (the writer has shown why).
+    std::function<bool()> Write;
+    // Removes the file again when the plays cannot be kept after it was written.
+    std::function<void()> Withdraw;
+};
+
+// Records an accepted day: the song and the artist play of every position, in list order,
+// at its start minute; then the history file is written. All of it is one unit: when a play
+// cannot be stored ("Błąd zapisu do bazy danych: "%s"." is shown) or the history file cannot
+// be written, no play of the day is kept, and the answer is false. Runs under the busy cursor.
+bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& positions,
+                    const TDayHistoryHook& history = {});
+
+// --- The history cache
+
+// The cached play times of one song or one artist, kept in time order.
+class TCacheItem {
+public:
+    explicit TCacheItem(int id);
+
+    int Id() const { return ItemId; }
+    int Count() const { return static_cast<int>(PlayTimes.size()); }
+    const std::vector<TPlayTime>& Times() const { return PlayTimes; }
+
+    void Add(TPlayTime time);
+    // Windows are inclusive at both ends.
+    bool PlayedIn(TPlayTime from, TPlayTime to) const;
+    int CountIn(TPlayTime from, TPlayTime to) const;
+
+private:
+    int ItemId;
+    std::vector<TPlayTime> PlayTimes;
+};
+
+// The stored statistics rows of songs (tiStats) or artists (tiAStats), read through one
+// prepared statement with the id bound, on the process-wide store. Every answer throws
+// SQLite::Exception when the store cannot answer.
+class TStatsRows {
+public:
+    explicit TStatsRows(TTableId table);
+
+    // Whether the id has a stored play in [from, to]. A row whose last play lies in the
+    // window answers without unpacking it.
+    bool Played(int id, TPlayTime from, TPlayTime to);
+    // The stored plays of the id in [from, to]; with `all`, every stored play.
+    int Count(int id, TPlayTime from, TPlayTime to, bool all);
+    // Appends the stored plays of the id in [from, to], in row order.
+    void Collect(int id, TPlayTime from, TPlayTime to, std::vector<TPlayTime>& times);
+
+private:
+    TMainBaseQuery Query;
+
+    void Open(int id);
+    // Calls `visit` with each non-empty entry of the current row until it answers true.
+    template <class TVisit> bool VisitEntries(TVisit visit) const;
+    // Calls `visit` with every stored play of the id in [from, to] (every one with `all`).
+    template <class TVisit>
+    void VisitPlays(int id, TPlayTime from, TPlayTime to, bool all, TVisit visit);
+};
+
+// Answers whether and how often a song or an artist was played within a window, from the
+// plan days not yet accepted (read once into memory) and the statistics tables. One cache
+// serves one generation run and is not refreshed while it lives.
+//
+// The cache window [CacheStart, CacheEnd] covers the pending days after the newest accepted
+// day; a question whose window starts within it never reaches the tables. Windows are
+// date-times, inclusive at both ends. Questions that reach the tables throw SQLite::Exception
+// when the store cannot answer (the generator's run stops on it).
+class TStatsCache {
+public:
+    // Plan files are read through `reader`, the process-wide one when none is given.
+    explicit TStatsCache(IPlanReader* reader = nullptr);
+    virtual ~TStatsCache() = default;
+    TStatsCache(const TStatsCache&) = delete;
+    TStatsCache& operator=(const TStatsCache&) = delete;
+
+    // Every pending day.
+    void LoadPlans();
+    // The pending days within [from, to]. Light reads only what the questions need.
+    void LoadRange(bool light, TDateTime from, TDateTime to);
+    // One day's current plan file, when there is one.
+    virtual void LoadDay(bool light, TDateTime day);
+
+    // 0 until a window is found.
+    TDateTime CacheStart() const { return WindowStart; }
+    TDateTime CacheEnd() const { return WindowEnd; }
+    // The cached plays of an id; nullptr when it has none.
+    const TCacheItem* SongItem(int songId) const { return FindItem(skSongs, songId); }
+    const TCacheItem* ArtistItem(int artistId) const { return FindItem(skArtists, artistId); }
+
+    bool SongPlayed(int songId, TDateTime from, TDateTime to);
+    bool ArtistPlayed(int artistId, TDateTime from, TDateTime to);
+    // From = To = 0 counts every play. With `memoise` the count is kept per song and given
+    // back for any later memoised question about that song, whatever its window.
+    int SongPlayCount(int songId, bool memoise, TDateTime from, TDateTime to);
+    int ArtistPlayCount(int artistId, TDateTime from, TDateTime to);
+    // Whether the song was not played between the times of day fromTime and toTime on any of
+    // the `days` days ending with `day` (true when days <= 0).
+    bool SongFreeAtHours(int songId, int days, TDateTime day, TDateTime fromTime, TDateTime toTime);
+
+protected:
+    enum TStatsKind { skSongs, skArtists };
+
+    // Sets the window from the newest accepted day and the pending days; false when there is
+    // no pending day after the newest accepted one.
+    bool FindCacheWindow();
+    // Reads one day's plan file into the cache.
+    void ReadPlanDay(TDateTime day, const QString& path, bool light);
+    void AddPlanItem(const TPlanItem& item);
+
+    const TCacheItem* FindItem(TStatsKind kind, int id) const;
+    TStatsRows& Rows(TStatsKind kind) { return kind == skSongs ? SongRows : ArtistRows; }
+    // Appends the id's cached plays in [from, to] (clipped to the window).
+    void CollectCached(TStatsKind kind, int id, TPlayTime from, TPlayTime to,
+                       std::vector<TPlayTime>& times) const;
+
+private:
+    IPlanReader* Reader;
+    std::unordered_map<int, TCacheItem> Items[2];
+    TDoubleIntegerList CountMemo;
+    TStatsRows SongRows{tiStats};
+    TStatsRows ArtistRows{tiAStats};
+    TDateTime LoadingDay = 0;
+    TDateTime WindowStart = 0;
+    TDateTime WindowEnd = 0;
+    // The window as instants, for the questions.
+    TPlayTime StartTime = 0;
+    TPlayTime EndTime = 0;
+
+    void SetWindow(TDateTime start, TDateTime end);
+    bool HasWindow() const { return WindowStart != 0; }
+    bool WindowMeets(TPlayTime from, TPlayTime to) const;
+    bool CachedPlayed(TStatsKind kind, int id, TPlayTime from, TPlayTime to) const;
+    int CachedCount(TStatsKind kind, int id, TPlayTime from, TPlayTime to, bool all) const;
+    bool Played(TStatsKind kind, int id, TDateTime from, TDateTime to);
+    int PlayCount(TStatsKind kind, int id, TDateTime from, TDateTime to);
+};
