@@ -43,6 +43,41 @@ void DeleteSongRows(TDBMainBase& base, int songId) {
 }
 
 // Writes the fields into the song's row of one section, found by `locate`.
+// The fields of each section of a song, shared by adding and updating it.
+TFieldValues RestrictionFields(const TBaseSong& song) {
+    return {{QStringLiteral("Time_Rest"), song.TimeRest},
+            {QStringLiteral("Time_Rest2"), song.TimeRest2},
+            {QStringLiteral("Time_Rest3"), song.TimeRest3},
+            {QStringLiteral("Freq_Rest"), song.FreqRest}};
+}
+
+TFieldValues CueTimeFields(const TBaseSong& song) {
+    return {{QStringLiteral("Intro"), song.Intro},   {QStringLiteral("Outro"), song.Outro},
+            {QStringLiteral("FadeIn"), song.FadeIn}, {QStringLiteral("FadeOut"), song.FadeOut},
+            {QStringLiteral("Mix"), song.Mix},       {QStringLiteral("NStart"), song.NStart},
+            {QStringLiteral("NEnd"), song.NEnd}};
+}
+
+TFieldValues AudioFileFields(const TBaseSong& song) {
+    return {{QStringLiteral("Compress"), song.Compress},
+            {QStringLiteral("Frequ"), song.Frequ},
+            {QStringLiteral("Mode"), song.Mode},
+            {QStringLiteral("Quality"), song.Quality},
+            {QStringLiteral("Path"), song.Path},
+            {QStringLiteral("FileName"), song.FileName},
+            {QStringLiteral("Code"), song.Code},
+            {QStringLiteral("OwnerId"), song.OwnerId},
+            {QStringLiteral("CreateDate"), song.CreateDate}};
+}
+
+TFieldValues RightsFields(const TBaseSong& song) {
+    return {{QStringLiteral("Composer"), song.Composer},
+            {QStringLiteral("TextAuthor"), song.TextAuthor},
+            {QStringLiteral("Producer"), song.Producer},
+            {QStringLiteral("Publisher"), song.Publisher},
+            {QStringLiteral("Year2"), song.Year2}};
+}
+
 bool UpdateSection(std::optional<TDBRecord> (TDBMainBase::*locate)(int),
                    TDBTable& (TDBMainBase::*table)(), int songId, const TFieldValues& values) {
     if (!MainBase)
@@ -104,7 +139,7 @@ int AddBaseSong(const TBaseSong& song, int characterId, bool& added) {
         if (const std::optional<TDBRecord> found = songs.Locate(
                 QStringLiteral("Art_Id;Title"), {song.ArtistId, song.Title}, lmCaseInsensitive))
             return static_cast<int>(found->RowId());
-        const int songId = static_cast<int>(songs.Append({
+        TFieldValues row = {
             {QStringLiteral("Title"), song.Title},
             {QStringLiteral("Art_Id"), song.ArtistId},
             {QStringLiteral("Album_Id"), song.AlbumId},
@@ -115,13 +150,11 @@ int AddBaseSong(const TBaseSong& song, int characterId, bool& added) {
             {QStringLiteral("SYear"), song.Year},
             {QStringLiteral("Song_Info"), song.Info},
             {QStringLiteral("Category"), song.Category},
-            {QStringLiteral("Time_Rest"), song.TimeRest},
-            {QStringLiteral("Time_Rest2"), song.TimeRest2},
-            {QStringLiteral("Time_Rest3"), song.TimeRest3},
-            {QStringLiteral("Freq_Rest"), song.FreqRest},
             {QStringLiteral("Art_Alias1"), -1},
             {QStringLiteral("Art_Alias2"), -1},
-        }));
+        };
+        row += RestrictionFields(song);
+        const int songId = static_cast<int>(songs.Append(row));
         added = true;
         return songId;
     } catch (const std::exception& e) {
@@ -131,36 +164,15 @@ int AddBaseSong(const TBaseSong& song, int characterId, bool& added) {
 }
 
 bool AddDatSong(const TBaseSong& song, int songId) {
-    return MainBase && AppendSongRow(MainBase->DatSongsTable(), songId,
-                                     {{QStringLiteral("Intro"), song.Intro},
-                                      {QStringLiteral("Outro"), song.Outro},
-                                      {QStringLiteral("FadeIn"), song.FadeIn},
-                                      {QStringLiteral("FadeOut"), song.FadeOut},
-                                      {QStringLiteral("Mix"), song.Mix},
-                                      {QStringLiteral("NStart"), song.NStart},
-                                      {QStringLiteral("NEnd"), song.NEnd}});
+    return MainBase && AppendSongRow(MainBase->DatSongsTable(), songId, CueTimeFields(song));
 }
 
 bool AddDataSong(const TBaseSong& song, int songId) {
-    return MainBase && AppendSongRow(MainBase->DataSongsTable(), songId,
-                                     {{QStringLiteral("Compress"), song.Compress},
-                                      {QStringLiteral("Frequ"), song.Frequ},
-                                      {QStringLiteral("Mode"), song.Mode},
-                                      {QStringLiteral("Quality"), song.Quality},
-                                      {QStringLiteral("Path"), song.Path},
-                                      {QStringLiteral("FileName"), song.FileName},
-                                      {QStringLiteral("Code"), song.Code},
-                                      {QStringLiteral("OwnerId"), song.OwnerId},
-                                      {QStringLiteral("CreateDate"), song.CreateDate}});
+    return MainBase && AppendSongRow(MainBase->DataSongsTable(), songId, AudioFileFields(song));
 }
 
 bool AddZSong(const TBaseSong& song, int songId) {
-    return MainBase && AppendSongRow(MainBase->ZSongsTable(), songId,
-                                     {{QStringLiteral("Composer"), song.Composer},
-                                      {QStringLiteral("TextAuthor"), song.TextAuthor},
-                                      {QStringLiteral("Producer"), song.Producer},
-                                      {QStringLiteral("Publisher"), song.Publisher},
-                                      {QStringLiteral("Year2"), song.Year2}});
+    return MainBase && AppendSongRow(MainBase->ZSongsTable(), songId, RightsFields(song));
 }
 
 // --- Reading
@@ -294,43 +306,22 @@ bool UpdateSongMain(int songId, const TBaseSong& song, bool mainChanged,
 
 bool UpdateSongRestrictions(int songId, const TBaseSong& song) {
     return UpdateSection(&TDBMainBase::LocateSong, &TDBMainBase::BaseSongsTable, songId,
-                         {{QStringLiteral("Time_Rest"), song.TimeRest},
-                          {QStringLiteral("Time_Rest2"), song.TimeRest2},
-                          {QStringLiteral("Time_Rest3"), song.TimeRest3},
-                          {QStringLiteral("Freq_Rest"), song.FreqRest}});
+                         RestrictionFields(song));
 }
 
 bool UpdateSongTimes(int songId, const TBaseSong& song) {
     return UpdateSection(&TDBMainBase::LocateDatSong, &TDBMainBase::DatSongsTable, songId,
-                         {{QStringLiteral("Intro"), song.Intro},
-                          {QStringLiteral("Outro"), song.Outro},
-                          {QStringLiteral("FadeIn"), song.FadeIn},
-                          {QStringLiteral("FadeOut"), song.FadeOut},
-                          {QStringLiteral("Mix"), song.Mix},
-                          {QStringLiteral("NStart"), song.NStart},
-                          {QStringLiteral("NEnd"), song.NEnd}});
+                         CueTimeFields(song));
 }
 
 bool UpdateSongFile(int songId, const TBaseSong& song) {
     return UpdateSection(&TDBMainBase::LocateDataSong, &TDBMainBase::DataSongsTable, songId,
-                         {{QStringLiteral("Compress"), song.Compress},
-                          {QStringLiteral("Frequ"), song.Frequ},
-                          {QStringLiteral("Mode"), song.Mode},
-                          {QStringLiteral("Quality"), song.Quality},
-                          {QStringLiteral("Path"), song.Path},
-                          {QStringLiteral("FileName"), song.FileName},
-                          {QStringLiteral("Code"), song.Code},
-                          {QStringLiteral("OwnerId"), song.OwnerId},
-                          {QStringLiteral("CreateDate"), song.CreateDate}});
+                         AudioFileFields(song));
 }
 
 bool UpdateSongRights(int songId, const TBaseSong& song) {
     return UpdateSection(&TDBMainBase::LocateZSong, &TDBMainBase::ZSongsTable, songId,
-                         {{QStringLiteral("Composer"), song.Composer},
-                          {QStringLiteral("Producer"), song.Producer},
-                          {QStringLiteral("TextAuthor"), song.TextAuthor},
-                          {QStringLiteral("Publisher"), song.Publisher},
-                          {QStringLiteral("Year2"), song.Year2}});
+                         RightsFields(song));
 }
 
 bool UpdateSongsFields(const QList<int>& songIds, const TFieldValues& baseFields,
