@@ -1,6 +1,7 @@
 #include "foundation/uCommandLine.h"
 #include "ui/uGuiPrompt.h"
 #include "ui/uMainForm.h"
+#include "ui/uProgressForm.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -22,9 +23,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    TMainForm mainForm;
-    mainForm.show();
-    const int result = QApplication::exec();
+    // Long work (the statistics upgrade, generating a day) runs in the "Postęp" window.
+    SetProgressWindowFactory(TProgressForm::Factory());
+
+    int result = 0;
+    {
+        TMainForm mainForm;
+        mainForm.show();
+        result = QApplication::exec();
+    } // the stores are released with the window, while the prompt can still report
+    SetProgressWindowFactory({});
     SetPrompt(nullptr);
     return result;
 }

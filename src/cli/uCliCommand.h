@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/uDefaultStation.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -20,8 +22,23 @@ struct TCliCommand {
     bool CreatesStation = false; // --dir may name a directory that does not exist yet
 };
 
+// The exit code of making a station: done, refused (a station is already there) or failed;
+// the reason of the last two is written to `err`.
+int StationExitCode(TStationCreation result, const QString& error, QTextStream& err);
+
 // Every command, in the order --help lists them.
 const QList<TCliCommand>& CliCommands();
 
 // The commands, one per file.
 int CliInit(TCliContext& context);
+int CliDemo(TCliContext& context);
+int CliState(TCliContext& context);
+int CliPlan(TCliContext& context);
+int CliGenerate(TCliContext& context);
+int CliAccept(TCliContext& context);
+int CliBack(TCliContext& context);
+int CliExportMix(TCliContext& context);
+int CliExportText(TCliContext& context);
+int CliShow(TCliContext& context);
+int CliImportDat(TCliContext& context);
+int CliPlay(TCliContext& context);

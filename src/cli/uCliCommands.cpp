@@ -3,6 +3,29 @@
 const QList<TCliCommand>& CliCommands() {
     static const QList<TCliCommand> commands = {
         {"init", "init                 zakłada nową stację w katalogu --dir", CliInit, true},
+        {"demo",
+         "demo [--songs N] [--seed N]  zakłada w katalogu --dir stację z przykładową biblioteką",
+         CliDemo, true},
+        {"state", "state DATA           stan dnia: empty, future, pending albo history", CliState},
+        {"plan", "plan DATA ZEGAR      przypisuje zegar (plik .ctm) pustemu dniowi", CliPlan},
+        {"generate", "generate DATA [--seed N]  generuje play listę dnia z jego zegara",
+         CliGenerate},
+        {"accept", "accept DATA          zatwierdza play listę dnia (statystyki, historia, .mix)",
+         CliAccept},
+        {"back", "back DATA            jeden krok wstecz w stanie dnia", CliBack},
+        {"export-mix", "export-mix DATA PLIK zapisuje play listę dnia do pliku .mix", CliExportMix},
+        {"export-txt", "export-txt DATA PLIK zapisuje play listę dnia do pliku .txt",
+         CliExportText},
+        {"show",
+         "show DATA            wypisuje pozycje dnia (start, kategoria, wykonawca, tytuł, "
+         "czas)",
+         CliShow},
+        {"import-dat",
+         "import-dat [--unknown add|ignore] PLIK...  importuje utwory z plików .dat "
+         "(nieznane słowa: dodaje albo pomija)",
+         CliImportDat},
+        {"play", "play NUMER           odtwarza utwór odtwarzaczem z pliku odtwarzacz.dat",
+         CliPlay},
     };
     return commands;
 }

@@ -9,17 +9,23 @@ int CliInit(TCliContext& context) {
         return ceUsage;
     }
     QString error;
-    switch (CreateStation(ProgramDir(), &error)) {
-    case TStationCreation::scCreated:
+    const TStationCreation result = CreateStation(ProgramDir(), &error);
+    if (result == TStationCreation::scCreated)
         context.Out << QStringLiteral("Założono stację w katalogu \"%1\".").arg(ProgramDir())
                     << Qt::endl;
+    return StationExitCode(result, error, context.Err);
+}
+
+int StationExitCode(TStationCreation result, const QString& error, QTextStream& err) {
+    switch (result) {
+    case TStationCreation::scCreated:
         return ceDone;
     case TStationCreation::scExists:
-        context.Err << error << Qt::endl;
+        err << error << Qt::endl;
         return ceRefused;
     case TStationCreation::scFailed:
-        context.Err << error << Qt::endl;
-        return ceFileError;
+        break;
     }
+    err << error << Qt::endl;
     return ceFileError;
 }

@@ -6,9 +6,24 @@ void TCliPrompt::ShowMessage(TBoxKind kind, const QString& text) {
     Err << text << Qt::endl;
 }
 
+namespace {
+
+QString AnswerEcho(bool yes) {
+    return yes ? QStringLiteral(" [Tak]") : QStringLiteral(" [Nie]");
+}
+
+} // namespace
+
 bool TCliPrompt::AskYesNo(TBoxKind, const QString& text) {
-    Err << text << (AnswerYes ? QStringLiteral(" [Tak]") : QStringLiteral(" [Nie]")) << Qt::endl;
+    Err << text << AnswerEcho(AnswerYes) << Qt::endl;
     if (!AnswerYes)
         Refused = true;
     return AnswerYes;
+}
+
+TOptionAnswer TCliPrompt::AskOption(const QString&, const QString& text, const QString&,
+                                    bool& checked) {
+    Err << text << AnswerEcho(AnswerYes) << Qt::endl;
+    checked = false;
+    return AnswerYes ? TOptionAnswer::oaYes : TOptionAnswer::oaNo;
 }

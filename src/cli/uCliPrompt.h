@@ -12,6 +12,10 @@ public:
 
     void ShowMessage(TBoxKind kind, const QString& text) override;
     bool AskYesNo(TBoxKind kind, const QString& text) override;
+    // "Tak" with --yes, else "Nie"; the check box is left unchecked. Neither answer refuses:
+    // both let the work go on.
+    TOptionAnswer AskOption(const QString& title, const QString& text, const QString& checkCaption,
+                            bool& checked) override;
     void SetBusyCursor(bool) override {}
     void ProcessEvents() override {}
 

@@ -108,3 +108,7 @@ QString LongDayName(int dayOfWeek) {
         return {};
     return PolishLocale().standaloneDayName(dayOfWeek, QLocale::LongFormat);
 }
+
+QString FormatShortDate(const QDate& date) {
+    return PolishLocale().toString(date, QLocale::ShortFormat);
+}

@@ -59,3 +59,7 @@ TDateTime Now();
 // out of range.
 QString LongMonthName(int month);
 QString LongDayName(int dayOfWeek);
+
+// The date as the station's messages and listings show it: the Polish short form ("5.03.2026"),
+// whatever the system's language.
+QString FormatShortDate(const QDate& date);

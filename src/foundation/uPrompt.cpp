@@ -15,6 +15,10 @@ IPrompt* currentPrompt = &silentPrompt;
 
 } // namespace
 
+TOptionAnswer IPrompt::AskOption(const QString&, const QString&, const QString&, bool&) {
+    return TOptionAnswer::oaNo;
+}
+
 IPrompt& Prompt() {
     return *currentPrompt;
 }
@@ -34,6 +38,10 @@ void ShowInformation(const QString& text) {
 }
 bool AskYesNo(const QString& text) {
     return Prompt().AskYesNo(TBoxKind::bkQuestion, text);
+}
+TOptionAnswer AskOption(const QString& title, const QString& text, const QString& checkCaption,
+                        bool& checked) {
+    return Prompt().AskOption(title, text, checkCaption, checked);
 }
 void ProcessPendingEvents() {
     Prompt().ProcessEvents();

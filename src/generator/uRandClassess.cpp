@@ -113,7 +113,11 @@ void TRandObj::BuildQuery() {
 
 void TRandObj::OpenCandidates() {
     const QString extra = ExTime ? ExactTimeCondition(SlotTime) : QString();
-    OpenSql = Format(QueryTemplate, {extra, kCandidateOrder});
+    if (OpenSql.isEmpty() || extra != OpenSqlExtra || QueryTemplate != OpenSqlTemplate) {
+        OpenSql = Format(QueryTemplate, {extra, kCandidateOrder});
+        OpenSqlTemplate = QueryTemplate;
+        OpenSqlExtra = extra;
+    }
     Rows = Context().Candidates().Open(OpenSql);
 }
 

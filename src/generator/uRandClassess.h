@@ -146,6 +146,10 @@ public:
 
 private:
     QString OpenSql;
+    // What OpenSql was filled from: the template lists every characteristic id of the
+    // slot's filter (thousands in a large library), too long to fill again at every draw.
+    QString OpenSqlTemplate;
+    QString OpenSqlExtra;
     std::shared_ptr<const TCandidateSet> Rows;
 
     // Takes candidates from `pick` until one is accepted, removing each refused one.

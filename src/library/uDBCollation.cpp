@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QString>
 #include <SQLiteCpp/Exception.h>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace {
@@ -78,26 +79,106 @@ int CollationCallback(void*, int lengthA, const void* a, int lengthB, const void
                          std::string_view(static_cast<const char*>(b), lengthB));
 }
 
+bool IsContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// Where a comparison of two texts can start: the end of the characters both begin with.
+// Most comparisons of a sort meet texts with a shared beginning (the songs of one artist).
+// Identical bytes decode to identical characters up to the last byte that is no continuation
+// byte: such a byte always starts a character, and no character before it reads past it.
+size_t SharedCharacters(std::string_view a, std::string_view b) {
+    const auto [endA, endB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    size_t start = static_cast<size_t>(endA - a.begin());
+    while (start > 0) {
+        --start;
+        if (!IsContinuationByte(static_cast<unsigned char>(a[start])))
+            break;
+    }
+    return start;
+}
+
+// Appends `code` to `out` as UTF-8.
+char* AppendUtf8(char* out, char32_t code) {
+    if (code < 0x80) {
+        *out++ = static_cast<char>(code);
+    } else if (code < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (code >> 6));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (code >> 12));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (code >> 18));
+        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// The Latin letters of Western and Central European names (Latin-1 and the Latin Extended
+// blocks) lower-case one character at a time, as QString does. İ is the one exception: it
+// lower-cases to two characters.
+constexpr char32_t kLastSimpleLatin = 0x024F;
+constexpr char32_t kCapitalIWithDot = 0x0130;
+
+// Lower-cases ASCII and the Latin range above into `out`, which has room for one and a half
+// times the input (a two-byte letter may lower-case to a three-byte one, as Ⱥ to ⱥ). Returns
+// the end of the output, or nullptr at anything else (other scripts, broken bytes), which
+// QString handles.
+char* LowerLatin(std::string_view text, char* out) {
+    for (size_t pos = 0; pos < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[pos]);
+        if (lead < 0x80) {
+            *out++ = AsciiLower(static_cast<char>(lead));
+            ++pos;
+            continue;
+        }
+        // Two-byte sequences with leads C2..C9 are exactly U+0080..U+027F; C0 and C1 would be
+        // overlong forms, which QString replaces.
+        if (lead < 0xC2 || lead > 0xC9 || pos + 1 >= text.size() ||
+            !IsContinuationByte(static_cast<unsigned char>(text[pos + 1])))
+            return nullptr;
+        const char32_t code =
+            ((lead & 0x1F) << 6) | (static_cast<unsigned char>(text[pos + 1]) & 0x3F);
+        if (code > kLastSimpleLatin || code == kCapitalIWithDot)
+            return nullptr;
+        out = AppendUtf8(out, QChar::toLower(code));
+        pos += 2;
+    }
+    return out;
+}
+
 void LowerFunction(sqlite3_context* context, int, sqlite3_value** args) {
     if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
     const char* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
-    const int length = sqlite3_value_bytes(args[0]);
-    std::string lower(text ? text : "", text ? length : 0);
-    bool ascii = true;
-    for (char& c : lower) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (c >= 'A' && c <= 'Z')
-            c += 'a' - 'A';
+    const std::string_view value(text ? text : "", text ? sqlite3_value_bytes(args[0]) : 0);
+    // The sort of the song list lower-cases every name and title: most of them are Latin text,
+    // done here in one pass without building a QString.
+    char* buffer = static_cast<char*>(sqlite3_malloc64(value.size() + value.size() / 2 + 1));
+    if (!buffer) {
+        sqlite3_result_error_nomem(context);
+        return;
     }
-    if (!ascii)
-        lower = QString::fromUtf8(text, length).toLower().toStdString();
-    sqlite3_result_text(context, lower.data(), static_cast<int>(lower.size()), SQLITE_TRANSIENT);
+    if (const char* end = LowerLatin(value, buffer)) {
+        sqlite3_result_text64(context, buffer, static_cast<sqlite3_uint64>(end - buffer),
+                              sqlite3_free, SQLITE_UTF8);
+        return;
+    }
+    sqlite3_free(buffer);
+    const QByteArray lower =
+        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).toLower().toUtf8();
+    sqlite3_result_text64(context, lower.constData(), static_cast<sqlite3_uint64>(lower.size()),
+                          SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
 void Check(sqlite3* db, int result) {
@@ -108,11 +189,30 @@ void Check(sqlite3* db, int result) {
 } // namespace
 
 int ComparePolish(std::string_view a, std::string_view b) {
-    size_t posA = 0;
-    size_t posB = 0;
+    if (a == b)
+        return 0;
+    const size_t start = SharedCharacters(a, b);
+    size_t posA = start;
+    size_t posB = start;
     while (posA < a.size() && posB < b.size()) {
-        const quint32 weightA = Weight(NextCodePoint(a, posA));
-        const quint32 weightB = Weight(NextCodePoint(b, posB));
+        const char byteA = a[posA];
+        const char byteB = b[posB];
+        // Two ASCII characters: their weights compare as their lower-case bytes.
+        if (((static_cast<unsigned char>(byteA) | static_cast<unsigned char>(byteB)) & 0x80) == 0) {
+            const char lowerA = AsciiLower(byteA);
+            const char lowerB = AsciiLower(byteB);
+            if (lowerA != lowerB)
+                return lowerA < lowerB ? -1 : 1;
+            ++posA;
+            ++posB;
+            continue;
+        }
+        const char32_t codeA = NextCodePoint(a, posA);
+        const char32_t codeB = NextCodePoint(b, posB);
+        if (codeA == codeB)
+            continue;
+        const quint32 weightA = Weight(codeA);
+        const quint32 weightB = Weight(codeB);
         if (weightA != weightB)
             return weightA < weightB ? -1 : 1;
     }

@@ -14,17 +14,21 @@ namespace {
 
 // --- Values
 
-QVariant ColumnValue(const SQLite::Statement& statement, int index) {
-    const SQLite::Column column = statement.getColumn(index);
+QVariant ColumnValue(const SQLite::Column& column) {
     switch (column.getType()) {
     case SQLITE_INTEGER:
         return QVariant::fromValue<qint64>(column.getInt64());
     case SQLITE_FLOAT:
         return column.getDouble();
-    case SQLITE_TEXT:
-        return QString::fromUtf8(column.getText(), column.getBytes());
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(column.getBlob()), column.getBytes());
+    case SQLITE_TEXT: {
+        // The text first, then its length, as the engine asks.
+        const char* text = column.getText();
+        return QString::fromUtf8(text, column.getBytes());
+    }
+    case SQLITE_BLOB: {
+        const void* bytes = column.getBlob();
+        return QByteArray(static_cast<const char*>(bytes), column.getBytes());
+    }
     default:
         return QVariant();
     }
@@ -359,6 +363,7 @@ SQLite::Statement& TMainBaseQuery::Prepared() {
     PreparedOn = &base;
     base.RegisterQuery(this);
     Columns.clear();
+    NameIndexes.clear();
     for (int i = 0; i < Statement->getColumnCount(); ++i)
         Columns.append(QString::fromUtf8(Statement->getColumnName(i)));
     return *Statement;
@@ -427,13 +432,29 @@ void TMainBaseQuery::Release() {
     if (PreparedOn)
         PreparedOn->UnregisterQuery(this);
     PreparedOn = nullptr;
+    // The readers share the statement: they go first, so it is finalized here.
+    ColumnReaders.clear();
     Statement.reset();
+}
+
+int TMainBaseQuery::FieldIndex(const QString& name) const {
+    const auto known = NameIndexes.constFind(name);
+    if (known != NameIndexes.cend())
+        return *known;
+    const int index = TFieldReader::FieldIndex(name);
+    NameIndexes.insert(name, index);
+    return index;
 }
 
 QVariant TMainBaseQuery::ValueAt(int index) const {
     if (Eof() || index < 0 || index >= FieldCount())
         return QVariant();
-    return ColumnValue(*Statement, index);
+    // A column reads whichever row the statement stands on, so one per position serves every
+    // row; making one per value would copy the statement's shared pointer each time.
+    if (ColumnReaders.empty())
+        for (int i = 0; i < FieldCount(); ++i)
+            ColumnReaders.push_back(Statement->getColumn(i));
+    return ColumnValue(ColumnReaders[static_cast<size_t>(index)]);
 }
 
 TDBRecord TMainBaseQuery::Record() const {

@@ -3,13 +3,16 @@
 #include "foundation/uDateTime.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <SQLiteCpp/Column.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace SQLite {
 class Statement;
@@ -44,7 +47,8 @@ public:
     virtual QVariant ValueAt(int index) const = 0;
 
 protected:
-    int FieldIndex(const QString& name) const;
+    // The first field of that name in any letter case; -1 when there is none.
+    virtual int FieldIndex(const QString& name) const;
     int RequireField(const QString& name) const;
 };
 
@@ -119,6 +123,11 @@ public:
     // The current row; the rowid is -1 (a query's rows need not have one).
     TDBRecord Record() const;
 
+protected:
+    // Remembers each spelling asked for, as long as the statement stays prepared: a query read
+    // row by row asks for the same few names over and over.
+    int FieldIndex(const QString& name) const override;
+
 private:
     friend class TDBMainBase;
 
@@ -135,6 +144,8 @@ private:
     std::string AdaptedText;
     QList<TParam> Params;
     QStringList Columns;
+    mutable QHash<QString, int> NameIndexes;
+    mutable std::vector<SQLite::Column> ColumnReaders;
     bool IsActive = false;
     bool AtEof = true;
 

@@ -21,6 +21,11 @@ constexpr qint64 kMSecsPerMinute = 60000;
 constexpr int kMinutesPerDay = 1440;
 constexpr int kEntryBytes = 4;
 
+// Every statistics row of a table (its name), with the fields of the rows of one id.
+const QString sqlEveryStatsRow =
+    QStringLiteral("SELECT %0:s.StatsId, %0:s.StatsVal, %0:s.BeginTime, %0:s.EndTime, "
+                   "%0:s.BeginId, %0:s.EndId FROM %0:s");
+
 // Positions of the fields in the select list of the statistics rows' texts.
 enum TStatsColumn { scStatsId, scStatsVal, scBeginTime, scEndTime, scBeginId, scEndId };
 
@@ -224,7 +229,7 @@ int TCacheItem::CountIn(TPlayTime from, TPlayTime to) const {
 
 // --- TStatsRows
 
-TStatsRows::TStatsRows(TTableId table) {
+TStatsRows::TStatsRows(TTableId table) : Table(table) {
     Query.SetSQL(WithBoundId(table == tiStats ? sqlSongStatsRows : sqlArtistStatsRows));
 }
 
@@ -233,12 +238,12 @@ void TStatsRows::Open(int id) {
     Query.Open();
 }
 
-template <class TVisit> bool TStatsRows::VisitEntries(TVisit visit) const {
-    const QByteArray bytes = Query.ValueAt(scStatsVal).toByteArray();
-    const int first = std::max(0, Query.ValueAt(scBeginId).toInt());
+template <class TVisit> bool TStatsRows::VisitEntries(const TMainBaseQuery& rows, TVisit visit) {
+    const QByteArray bytes = rows.ValueAt(scStatsVal).toByteArray();
+    const int first = std::max(0, rows.ValueAt(scBeginId).toInt());
     // EndId never reaches past the entries the bytes hold.
     const int last =
-        std::min(Query.ValueAt(scEndId).toInt(), static_cast<int>(bytes.size() / kEntryBytes) - 1);
+        std::min(rows.ValueAt(scEndId).toInt(), static_cast<int>(bytes.size() / kEntryBytes) - 1);
     for (int i = first; i <= last; ++i) {
         // An empty entry is no play (a play at 00:00 on 1 January 2000 packs to it, too).
         const quint32 entry = CardinalAt(bytes, i);
@@ -249,17 +254,22 @@ template <class TVisit> bool TStatsRows::VisitEntries(TVisit visit) const {
 }
 
 template <class TVisit>
+void TStatsRows::VisitRowPlays(const TMainBaseQuery& rows, TPlayTime from, TPlayTime to, bool all,
+                               TVisit visit) {
+    if (!all && ToPlayTime(rows.ValueAt(scBeginTime).toDouble()) > to)
+        return;
+    VisitEntries(rows, [&](TPlayTime time) {
+        if (all || (time >= from && time <= to))
+            visit(time);
+        return false;
+    });
+}
+
+template <class TVisit>
 void TStatsRows::VisitPlays(int id, TPlayTime from, TPlayTime to, bool all, TVisit visit) {
     TQueryCloser closer(Query);
-    for (Open(id); !Query.Eof(); Query.Next()) {
-        if (!all && ToPlayTime(Query.ValueAt(scBeginTime).toDouble()) > to)
-            continue;
-        VisitEntries([&](TPlayTime time) {
-            if (all || (time >= from && time <= to))
-                visit(time);
-            return false;
-        });
-    }
+    for (Open(id); !Query.Eof(); Query.Next())
+        VisitRowPlays(Query, from, to, all, visit);
 }
 
 bool TStatsRows::Played(int id, TPlayTime from, TPlayTime to) {
@@ -273,7 +283,7 @@ bool TStatsRows::Played(int id, TPlayTime from, TPlayTime to) {
         // The row's last play is after the window, but an earlier one may lie in it: a play
         // on the morning of a day the song was played again later still counts.
         if (end > to && ToPlayTime(Query.ValueAt(scBeginTime).toDouble()) <= to &&
-            VisitEntries([&](TPlayTime time) { return time >= from && time <= to; }))
+            VisitEntries(Query, [&](TPlayTime time) { return time >= from && time <= to; }))
             return true;
     }
     return false;
@@ -289,11 +299,23 @@ void TStatsRows::Collect(int id, TPlayTime from, TPlayTime to, std::vector<TPlay
     VisitPlays(id, from, to, false, [&](TPlayTime time) { times.push_back(time); });
 }
 
+std::unordered_map<int, int> TStatsRows::CountEvery(TPlayTime from, TPlayTime to, bool all) {
+    TMainBaseQuery rows;
+    rows.SetSQL(Format(sqlEveryStatsRow, {TableDef(Table).Name}));
+    TQueryCloser closer(rows);
+    std::unordered_map<int, int> counts;
+    for (rows.Open(); !rows.Eof(); rows.Next()) {
+        int count = 0;
+        VisitRowPlays(rows, from, to, all, [&](TPlayTime) { ++count; });
+        if (count > 0)
+            counts[static_cast<int>(rows.ValueAt(scStatsId).toLongLong())] += count;
+    }
+    return counts;
+}
+
 // --- TStatsCache: loading
 
-TStatsCache::TStatsCache(IPlanReader* reader) : Reader(reader) {
-    CountMemo.SetSorted(true);
-}
+TStatsCache::TStatsCache(IPlanReader* reader) : Reader(reader) {}
 
 void TStatsCache::LoadPlans() {
     LoadRange(false, 0, QDateTimeToDateTime(QDateTime::currentDateTime().addYears(100)));
@@ -427,14 +449,25 @@ bool TStatsCache::Played(TStatsKind kind, int id, TDateTime from, TDateTime to) 
     return Rows(kind).Played(id, first, last);
 }
 
-int TStatsCache::PlayCount(TStatsKind kind, int id, TDateTime from, TDateTime to) {
+int TStatsCache::PlayCount(TStatsKind kind, int id, TDateTime from, TDateTime to, bool memoised) {
     const bool all = from == 0 && to == 0;
     const TPlayTime first = ToPlayTime(from);
     const TPlayTime last = ToPlayTime(to);
     int count = CachedCount(kind, id, first, last, all);
     if (!HasWindow() || StartTime > first)
-        count += Rows(kind).Count(id, first, last, all);
+        count += memoised && kind == skSongs ? StoredSongCount(id, first, last, all)
+                                             : Rows(kind).Count(id, first, last, all);
     return count;
+}
+
+int TStatsCache::StoredSongCount(int songId, TPlayTime from, TPlayTime to, bool all) {
+    if (!StoredSongCounts)
+        StoredSongCounts = TStoredCounts{from, to, all, SongRows.CountEvery(from, to, all)};
+    const TStoredCounts& stored = *StoredSongCounts;
+    if (stored.From != from || stored.To != to || stored.All != all)
+        return SongRows.Count(songId, from, to, all);
+    const auto found = stored.Counts.find(songId);
+    return found == stored.Counts.end() ? 0 : found->second;
 }
 
 bool TStatsCache::SongPlayed(int songId, TDateTime from, TDateTime to) {
@@ -447,13 +480,13 @@ bool TStatsCache::ArtistPlayed(int artistId, TDateTime from, TDateTime to) {
 
 int TStatsCache::SongPlayCount(int songId, bool memoise, TDateTime from, TDateTime to) {
     if (memoise) {
-        const TKeyPosition memo = CountMemo.FindKey(songId);
-        if (memo.Found)
-            return static_cast<int>(CountMemo.ValueAt(memo.Position));
+        const auto memo = CountMemo.find(songId);
+        if (memo != CountMemo.end())
+            return memo->second;
     }
-    const int count = PlayCount(skSongs, songId, from, to);
+    const int count = PlayCount(skSongs, songId, from, to, memoise);
     if (memoise)
-        CountMemo.AddKeyValue(songId, count);
+        CountMemo.emplace(songId, count);
     return count;
 }
 

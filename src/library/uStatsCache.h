@@ -10,6 +10,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -98,14 +99,23 @@ public:
     int Count(int id, TPlayTime from, TPlayTime to, bool all);
     // Appends the stored plays of the id in [from, to], in row order.
     void Collect(int id, TPlayTime from, TPlayTime to, std::vector<TPlayTime>& times);
+    // Count for every id at once, in one pass over the table; ids without a play in the
+    // window are left out.
+    std::unordered_map<int, int> CountEvery(TPlayTime from, TPlayTime to, bool all);
 
 private:
+    TTableId Table;
     TMainBaseQuery Query;
 
     void Open(int id);
-    // Calls `visit` with each non-empty entry of the current row until it answers true.
-    template <class TVisit> bool VisitEntries(TVisit visit) const;
-    // Calls `visit` with every stored play of the id in [from, to] (every one with `all`).
+    // Calls `visit` with each non-empty entry of the row `rows` stands on until it answers
+    // true.
+    template <class TVisit> static bool VisitEntries(const TMainBaseQuery& rows, TVisit visit);
+    // Calls `visit` with every play of the current row in [from, to] (every one with `all`).
+    template <class TVisit>
+    static void VisitRowPlays(const TMainBaseQuery& rows, TPlayTime from, TPlayTime to, bool all,
+                              TVisit visit);
+    // The same for every stored play of the id.
     template <class TVisit>
     void VisitPlays(int id, TPlayTime from, TPlayTime to, bool all, TVisit visit);
 };
@@ -169,7 +179,18 @@ protected:
 private:
     IPlanReader* Reader;
     std::unordered_map<int, TCacheItem> Items[2];
-    TDoubleIntegerList CountMemo;
+    // A day's draws ask for the counts of tens of thousands of songs, in no particular order.
+    std::unordered_map<int, int> CountMemo;
+    // The stored plays of every song within the window of the first memoised question that
+    // reached the tables: the memoised questions of a run share their window, and one pass
+    // over the table costs less than a statement per song.
+    struct TStoredCounts {
+        TPlayTime From;
+        TPlayTime To;
+        bool All;
+        std::unordered_map<int, int> Counts;
+    };
+    std::optional<TStoredCounts> StoredSongCounts;
     TStatsRows SongRows{tiStats};
     TStatsRows ArtistRows{tiAStats};
     TDateTime LoadingDay = 0;
@@ -185,5 +206,8 @@ private:
     bool CachedPlayed(TStatsKind kind, int id, TPlayTime from, TPlayTime to) const;
     int CachedCount(TStatsKind kind, int id, TPlayTime from, TPlayTime to, bool all) const;
     bool Played(TStatsKind kind, int id, TDateTime from, TDateTime to);
-    int PlayCount(TStatsKind kind, int id, TDateTime from, TDateTime to);
+    // With `memoised` the stored plays of songs come from StoredSongCounts when the window is
+    // the same.
+    int PlayCount(TStatsKind kind, int id, TDateTime from, TDateTime to, bool memoised = false);
+    int StoredSongCount(int songId, TPlayTime from, TPlayTime to, bool all);
 };

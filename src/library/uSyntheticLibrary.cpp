@@ -245,7 +245,8 @@ TSyntheticLibrary::TSyntheticLibrary(const TSyntheticLibraryOptions& options) {
         song.Intro = Between(random, 0, 20000);
         song.Outro = song.SongTime - Between(random, 3000, 15000);
         song.FadeOut = song.SongTime - Between(random, 1000, 8000);
-        song.Mix = song.SongTime - Between(random, 2000, 10000);
+        // Mix is not a cue position but how far the song runs into the next one.
+        song.Mix = Between(random, 2000, 10000);
         if (Chance(random, options.CutShare)) {
             song.NStart = Between(random, 200, 5000);
             song.NEnd = song.SongTime - Between(random, 500, 10000);

@@ -1,6 +1,7 @@
 #include "ui/uGuiPrompt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,6 +38,28 @@ bool TGuiPrompt::AskYesNo(TBoxKind kind, const QString& text) {
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+TOptionAnswer TGuiPrompt::AskOption(const QString& title, const QString& text,
+                                    const QString& checkCaption, bool& checked) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    // Closing the box stops the work, as "Przerwij" does.
+    QPushButton* abort = box.addButton(QStringLiteral("Przerwij"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(abort);
+    auto* check = new QCheckBox(checkCaption);
+    check->setChecked(checked);
+    box.setCheckBox(check); // owned by the box
+    box.exec();
+    checked = check->isChecked();
+    if (box.clickedButton() == yes)
+        return TOptionAnswer::oaYes;
+    if (box.clickedButton() == no)
+        return TOptionAnswer::oaNo;
+    return TOptionAnswer::oaAbort;
 }
 
 void TGuiPrompt::SetBusyCursor(bool busy) {

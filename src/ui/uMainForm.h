@@ -1,10 +1,131 @@
 #pragma once
 
-#include <QMainWindow>
+#include "dayplan/uDayHost.h"
 
-// The program's main window.
-class TMainForm : public QMainWindow {
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDateEdit;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QShortcut;
+class QStackedWidget;
+class QToolBar;
+class TClockTree;
+class TDayHistoryForm;
+class TDayLifecycle;
+class TResultForm;
+
+// The program's only top-level window: one date at a time in the page of the date's state,
+// the tool bars and the menu through which the day is planned, generated and accepted. The
+// stores are brought up at the first activation and released when the window goes.
+class TMainForm final : public QMainWindow, public IDayHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Brings up the stores, makes the docked views and shows today; runs once, however often
+    // the window becomes active. On a failure the window closes (the program ends).
+    void FirstActivation();
+    bool StoresUp() const { return FStoresUp; }
+
+    // The pending day's list to its plan file; other windows call it before they read plan
+    // files.
+    bool SavePendingDay();
+
+    // Null until the first activation brought the stores up.
+    TDayLifecycle* Days() const { return FDays.get(); }
+    TResultForm* ResultView() const { return FResultForm; }
+    TDayHistoryForm* HistoryView() const { return FHistoryForm; }
+    TClockTree* ClockView() const { return FClockTree; }
+
+    // The dialogs, replaceable so the window can be driven without a user.
+    std::function<QString()> ClockFileChooser;
+    std::function<QString(const QString& dir, const QString& fileName, int filterIndex)>
+        ExportFileChooser;
+
+    // --- IDayHost
+    QString ChooseClockFile() override;
+    QString ChooseExportFile(const QString& dir, const QString& fileName, int filterIndex) override;
+    void StateChanged(TDayState state) override;
+    void ViewsChanged() override;
+    void FocusRow(int row) override;
+
+    // Visibility and enabling of the actions for the shown state and the views' focus.
+    void UpdateActions();
+
+    // The actions, in the order of the window's action list.
+    QAction* acnTimerNewItem;
+    QAction* acnTimerUp;
+    QAction* acnTimerDown;
+    QAction* acnTimerDelItem;
+    QAction* acnRand;
+    QAction* acnAccept;
+    QAction* acnNext;
+    QAction* acnPrev;
+    QAction* acnSavePlayListAsMix;
+    QAction* acnSavePlayListAsText;
+    QAction* acnLoadClock;
+    QAction* acnBack;
+    QAction* acnPrint;
+    QAction* acnResetstats;
+    QAction* meDBClear;
+    QAction* meAbout;
+
+    QDateEdit* dtDate;
+    QToolBar* tbNavigation;
+    QToolBar* tbOperations;
+    QAction* ToolSeparator1;
+    QAction* ToolSeparator2;
+    // Before "Drukuj"; goes with the day actions, so no lone line is left on an empty day.
+    QAction* ToolSeparator3;
+    QStackedWidget* Pages;
+    QWidget* tbHistory;
+    QWidget* tbFuture;
+    QWidget* tbPending;
+    QWidget* tbEmpty;
+    QPushButton* btnTimer;
+    QPushButton* btnEmptyTimer;
+    QMenu* meOperations;
+    QMenu* meTools;
+    QMenu* meHelp;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Layout and actions.
+    void CreateActions();
+    QAction* NewAction(const QString& caption, const QString& hint, const QKeySequence& key);
+    void CreateTopPanel(QWidget* parent);
+    void CreatePages();
+    void CreateMenus();
+    void ConnectActions();
+    void CreateViews();
+    void RestoreWindowState();
+    void SaveWindowState() const;
+
+    // Runs a day operation and shows the outcome.
+    void RunDayOperation(const std::function<void()>& operation);
+    void ShowPickedDate();
+    void ShowAbout();
+
+    // State rules.
+    TDayState ShownState() const;
+    void UpdateRowActions(TDayState state);
+    void ResolveSharedShortcuts();
+
+    std::unique_ptr<TDayLifecycle> FDays;
+    TDayHistoryForm* FHistoryForm = nullptr;
+    TClockTree* FClockTree = nullptr;
+    TResultForm* FResultForm = nullptr;
+    QMenu* FClockViewMenu = nullptr;
+    QShortcut* FRestoreShortcut = nullptr;
+    bool FActivated = false;
+    bool FStoresUp = false;
 };

@@ -72,6 +72,56 @@ TEST(PolishCollation, ComparesWholeTexts) {
     }
 }
 
+// Cases around the shortcuts of the comparison: texts sharing their first bytes (up to the
+// middle of a letter), runs of ASCII meeting other characters, and ties that differ in case.
+TEST(PolishCollation, ComparesTextsWithASharedBeginning) {
+    const TCompareCase cases[] = {
+        {"Wiśniewski", "Wiśniewska", 1}, // shared Polish letters, then ASCII decides
+        {"aż", "aź", 1},                 // ż and ź share their first byte
+        {"ał", "al", 1},                 // a Polish letter after its base letter
+        {"ałb", "alz", 1},               // ... whatever follows
+        {"Nowak", "NOWAK", 0},           // ties that differ in case only
+        {"Łódź", "ŁÓDŹ", 0},             //
+        {"Łódź", "łódź ", -1},           //
+        {"abc1", "abcA", -1},            // digits before letters
+        {"abc-", "abc0", -1},            // punctuation before digits
+        {"abc_", "abca", -1},            // "_" between upper- and lower-case ASCII letters,
+        {"abc_", "abcA", -1},            // but A counts as a
+        {"abc[", "abcZ", -1},            // "[" comes right after Z but before z, as which Z counts
+        {"abcz", "abcą", 1},             // ASCII meets a Polish letter
+        {"abca", "abcą", -1},            //
+        {"abc~", "abcż", 1},             // "~" after z and its Polish variants
+        {"abc\xC5", "abc\xC5\xBC", 1},   // the shared bytes end inside a cut-off letter
+        {"abc\xBC", "abc\xC5\xBC", 1},   // a stray continuation byte is broken
+        {"\xC5\xBC"
+         "a",
+         "\xC5\xBC\xC5", -1}, // a broken byte after the shared letter
+    };
+    for (const TCompareCase& c : cases) {
+        const std::string_view a(c.A);
+        const std::string_view b(c.B);
+        EXPECT_EQ(Sign(ComparePolish(a, b)), c.Expected) << c.A << " vs " << c.B;
+        EXPECT_EQ(Sign(ComparePolish(b, a)), -c.Expected) << c.B << " vs " << c.A;
+    }
+}
+
+// A shared beginning made of whole characters never changes the answer, whatever follows it
+// (broken bytes and stray continuation bytes included).
+TEST(PolishCollation, ASharedBeginningLeavesTheAnswerAlone) {
+    const char* const beginnings[] = {"", "a", "Ż", "żó", "x\xC4\x85", "\xE2\x82\xAC"};
+    const char* const endings[] = {"",         "a",    "A",        "ą",        "Ą",    "b",
+                                   "\xC5",     "\xBC", "\xC5\xBC", "\xC5\xBA", "\xFF", "z1",
+                                   "\xE2\x82", "9",    "é",        "É"};
+    for (const char* beginning : beginnings)
+        for (const char* a : endings)
+            for (const char* b : endings) {
+                const std::string longA = std::string(beginning) + a;
+                const std::string longB = std::string(beginning) + b;
+                EXPECT_EQ(Sign(ComparePolish(longA, longB)), Sign(ComparePolish(a, b)))
+                    << beginning << " + " << a << " vs " << b;
+            }
+}
+
 class PolishTextInSql : public ::testing::Test {
 protected:
     SQLite::Database Db{":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE};
@@ -104,6 +154,43 @@ TEST_F(PolishTextInSql, LowerFoldsEveryLetter) {
     };
     for (const TLowerCase& c : cases)
         EXPECT_EQ(One("SELECT LOWER(" + c.Argument + ")").toStdString(), c.Expected) << c.Argument;
+}
+
+// The Latin letters are lowered without QString; the answer must be QString's all the same,
+// also where the shortcut hands over (İ, other scripts, broken bytes).
+TEST_F(PolishTextInSql, LowerAgreesWithQStringOnEveryLatinLetter) {
+    QString latin = QStringLiteral("Mixed ASCII 09 -_[] ");
+    for (char32_t code = 0x80; code <= 0x2FF; ++code)
+        latin += QString::fromUcs4(&code, 1);
+    const QString others[] = {QStringLiteral("İstanbul"), QStringLiteral("Ⱥ Ⱦ ǅ ǈ"),
+                              QStringLiteral("Łódź ΑΘΗΝΑ Москва"), QStringLiteral("ŻÓŁW €")};
+    for (const QString& text : others)
+        latin += text;
+    for (qsizetype i = 0; i < latin.size(); ++i) {
+        const QString one = latin.mid(i, 1);
+        SQLite::Statement lower(Db, "SELECT LOWER(?)");
+        lower.bind(1, one.toStdString());
+        ASSERT_TRUE(lower.executeStep());
+        EXPECT_EQ(QString::fromUtf8(lower.getColumn(0).getText()), one.toLower())
+            << "U+" << std::hex << static_cast<int>(one.at(0).unicode());
+    }
+    for (const QString& text : {latin, others[0], others[1], others[2], others[3]}) {
+        SQLite::Statement lower(Db, "SELECT LOWER(?)");
+        lower.bind(1, text.toStdString());
+        ASSERT_TRUE(lower.executeStep());
+        EXPECT_EQ(QString::fromUtf8(lower.getColumn(0).getText()), text.toLower());
+    }
+}
+
+TEST_F(PolishTextInSql, LowerTakesBrokenBytesAsQStringDoes) {
+    for (const std::string& text : {std::string("AB\xFF"), std::string("\xC5"),
+                                    std::string("\xC0\x81Z"), std::string("Ż\xC5")}) {
+        SQLite::Statement lower(Db, "SELECT LOWER(?)");
+        lower.bind(1, text);
+        ASSERT_TRUE(lower.executeStep());
+        EXPECT_EQ(QString::fromUtf8(lower.getColumn(0).getText()),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toLower());
+    }
 }
 
 TEST_F(PolishTextInSql, CollationOrdersAndMatchesRows) {

@@ -164,6 +164,28 @@ TEST_F(QueryTest, ErrorsComeWithTheEnginesText) {
     EXPECT_EQ(query.AsInteger(QStringLiteral("one")), 1);
 }
 
+// A query remembers where its fields are; a new text must make it look again.
+TEST_F(QueryTest, FieldsAreFoundAnewForANewText) {
+    AddArtist(QStringLiteral("Kayah"));
+    TMainBaseQuery query;
+    query.SetSQL(QStringLiteral("SELECT Art_Id AS x, Art_Name AS y FROM Artists WHERE Art_Id > 0"));
+    query.Open();
+    EXPECT_EQ(S(query.AsString(QStringLiteral("y"))), "Kayah");
+    EXPECT_EQ(query.AsInteger(QStringLiteral("x")), 1);
+
+    query.SetSQL(QStringLiteral("SELECT Art_Name AS x, Art_Id AS y FROM Artists WHERE Art_Id > 0"));
+    query.Open();
+    EXPECT_EQ(S(query.AsString(QStringLiteral("x"))), "Kayah");
+    EXPECT_EQ(S(query.AsString(QStringLiteral("Y"))), "1");
+
+    query.SetSQL(QStringLiteral("SELECT Art_Name AS z FROM Artists WHERE Art_Id > 0"));
+    query.Open();
+    EXPECT_THROW(query.AsString(QStringLiteral("x")), SQLite::Exception);
+    EXPECT_EQ(S(query.AsString(QStringLiteral("z"))), "Kayah");
+    EXPECT_EQ(query.FieldCount(), 1);
+    EXPECT_FALSE(query.ValueAt(1).isValid());
+}
+
 TEST_F(QueryTest, ExecSqlCountsTheChangedRows) {
     AddArtist(QStringLiteral("a"));
     AddArtist(QStringLiteral("b"));

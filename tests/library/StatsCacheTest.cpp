@@ -209,6 +209,31 @@ TEST_F(StatsQuestionsTest, TheMemoKeepsTheFirstMemoisedCountOfEachSong) {
     EXPECT_EQ(Cache->SongPlayCount(3, true, May(10), May(11)), 1);
 }
 
+// Memoised counts read the stored plays of every song at once, for the window of the first
+// memoised question; they must agree with counting song by song.
+TEST_F(StatsQuestionsTest, MemoisedCountsAgreeWithCountsSongBySong) {
+    const std::pair<TDateTime, TDateTime> windows[] = {{May(8), LastSecond(May(9))},
+                                                       {May(8, 7, 1), May(10)},
+                                                       {May(1), May(8, 7, 0)},
+                                                       {May(9), May(10)},
+                                                       {0, 0}};
+    for (const auto& [from, to] : windows) {
+        TStatsCache cache(&Reader);
+        cache.LoadPlans();
+        for (int song : {1, 2, 3, 4})
+            EXPECT_EQ(cache.SongPlayCount(song, true, from, to),
+                      Cache->SongPlayCount(song, false, from, to))
+                << "song " << song << " from " << from << " to " << to;
+    }
+
+    // A song first asked with another window is counted in its own.
+    TStatsCache cache(&Reader);
+    cache.LoadPlans();
+    EXPECT_EQ(cache.SongPlayCount(3, true, May(8), May(10)), 0);
+    EXPECT_EQ(cache.SongPlayCount(1, true, May(1), May(8, 7, 0)), 1);
+    EXPECT_EQ(cache.SongPlayCount(3, true, May(1), May(8)), 0); // memoised before
+}
+
 TEST_F(StatsCacheTest, WithoutAnyPlanFileEveryQuestionGoesToTheTables) {
     StoredPlay(1, 11, May(8, 7, 0));
     TStatsCache cache(&Reader);

@@ -17,6 +17,16 @@ bool TRecordingPrompt::AskYesNo(TBoxKind kind, const QString& text) {
     return Answers.isEmpty() ? DefaultAnswer : Answers.takeFirst();
 }
 
+TOptionAnswer TRecordingPrompt::AskOption(const QString& title, const QString& text,
+                                          const QString& checkCaption, bool& checked) {
+    Boxes.append({TBoxKind::bkQuestion, text, true});
+    OptionQuestions.append({title, text, checkCaption, checked});
+    const TOptionReply reply =
+        OptionReplies.isEmpty() ? DefaultOptionReply : OptionReplies.takeFirst();
+    checked = reply.Checked;
+    return reply.Answer;
+}
+
 void TRecordingPrompt::SetBusyCursor(bool busy) {
     BusyCursor = busy;
     ++BusyChanges;
@@ -25,6 +35,11 @@ void TRecordingPrompt::SetBusyCursor(bool busy) {
 void TRecordingPrompt::QueueAnswers(std::initializer_list<bool> answers) {
     for (bool a : answers)
         Answers.append(a);
+}
+
+void TRecordingPrompt::QueueOptionReplies(std::initializer_list<TOptionReply> replies) {
+    for (const TOptionReply& reply : replies)
+        OptionReplies.append(reply);
 }
 
 QStringList TRecordingPrompt::Texts(TBoxKind kind) const {
@@ -38,4 +53,6 @@ QStringList TRecordingPrompt::Texts(TBoxKind kind) const {
 void TRecordingPrompt::Clear() {
     Boxes.clear();
     Answers.clear();
+    OptionQuestions.clear();
+    OptionReplies.clear();
 }

@@ -1,8 +1,12 @@
 #include "foundation/uAppPaths.h"
+#include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestFiles.h"
 #include "ui/uMainForm.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,6 +18,42 @@ TEST(MainForm, IsTitledAndMakesThePlanDirectoryOnly) {
     EXPECT_TRUE(QFileInfo(station.Path(QStringLiteral("Plan"))).isDir());
     for (const char* dir : {"Plan/Historia", "Plan/Biezacy", "Plan/Plan"})
         EXPECT_FALSE(QFileInfo::exists(station.Path(QString::fromLatin1(dir)))) << dir;
+}
+
+TEST(MainForm, ALibraryThatCannotOpenEndsTheProgramWritingNoSettings) {
+    TTempStation station;
+    station.CopyDefaultStation();
+    QFile blocker(station.Path(QStringLiteral("Data"))); // a file where the library belongs
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray blockades = ReadFileBytes(station.Path(QStringLiteral("blokady.xml")));
+    TRecordingPrompt prompt;
+    {
+        TMainForm form;
+        form.show();
+        form.FirstActivation();
+        ASSERT_EQ(prompt.Errors().size(), 1);
+        EXPECT_TRUE(
+            prompt.Errors().first().startsWith(QStringLiteral("Błąd podczas initializacji: ")));
+        EXPECT_FALSE(form.StoresUp());
+        EXPECT_EQ(form.Days(), nullptr);
+        EXPECT_FALSE(form.isVisible()) << "the window closed";
+        EXPECT_FALSE(form.acnNext->isEnabled());
+    }
+    EXPECT_EQ(ReadFileBytes(station.Path(QStringLiteral("blokady.xml"))), blockades);
+}
+
+TEST(MainForm, KeepsItsPlaceInTheMainWndSection) {
+    TTempStation station;
+    {
+        TMainForm form;
+        form.resize(777, 555);
+        form.show();
+        form.close();
+    }
+    EXPECT_TRUE(UserSettings()->contains(QStringLiteral("MainWnd/Geometry")));
+    TMainForm again;
+    EXPECT_EQ(again.size(), QSize(777, 555));
 }
 
 } // namespace

@@ -1,0 +1,81 @@
+#include "cli/uCliDay.h"
+
+#include "cli/uCliMain.h"
+#include "dayplan/uStores.h"
+#include "foundation/uAppPaths.h"
+
+#include <QDir>
+
+QString TCliDayHost::ChooseExportFile(const QString& dir, const QString& fileName,
+                                      int filterIndex) {
+    if (!ExportFile.isEmpty())
+        return ExportFile;
+    const QString extension = filterIndex == 1 ? QStringLiteral(".mix") : QStringLiteral(".txt");
+    return QDir(dir.isEmpty() ? ProgramDir() : dir).filePath(fileName + extension);
+}
+
+QDate ParseCliDate(const QString& text, QTextStream& err) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || text.size() != 10)
+        err << QStringLiteral("Błędna data \"%1\": podaj RRRR-MM-DD.").arg(text) << Qt::endl;
+    return text.size() == 10 ? date : QDate();
+}
+
+int ExitCodeOf(TDayResult result) {
+    switch (result) {
+    case TDayResult::drDone:
+        return ceDone;
+    case TDayResult::drRefused:
+        return ceRefused;
+    case TDayResult::drFailed:
+        return ceFileError;
+    }
+    return ceFileError;
+}
+
+QString DayStateName(TDayState state) {
+    switch (state) {
+    case dsEmpty:
+        return QStringLiteral("empty");
+    case dsHistory:
+        return QStringLiteral("history");
+    case dsPending:
+        return QStringLiteral("pending");
+    case dsFuture:
+        return QStringLiteral("future");
+    default:
+        return QStringLiteral("none");
+    }
+}
+
+bool RequireState(const TDayLifecycle& days, TDayState state, QTextStream& err) {
+    if (days.State() == state)
+        return true;
+    err << QStringLiteral("Dzień %1 ma stan %2, a polecenie wymaga stanu %3.")
+               .arg(days.ShownDate().toString(Qt::ISODate), DayStateName(days.State()),
+                    DayStateName(state))
+        << Qt::endl;
+    return false;
+}
+
+int RunDayCommand(TCliContext& context, int argCount, TCliDayHost& host,
+                  const TDayOperation& operation, bool saveDay) {
+    if (context.Args.size() != argCount) {
+        context.Err << QStringLiteral("Błędna liczba argumentów. Zobacz --help.") << Qt::endl;
+        return ceUsage;
+    }
+    const QDate date = ParseCliDate(context.Args.first(), context.Err);
+    if (!date.isValid())
+        return ceUsage;
+
+    EnsureDirectory(AppFilePath(kPlanDir));
+    TStoresSession stores;
+    if (!stores.IsUp())
+        return ceFileError;
+    TDayLifecycle days(host);
+    days.ShowDay(false, date);
+    const int code = operation(days, date);
+    if (saveDay && !days.SaveOnClose() && code == ceDone)
+        return ceFileError;
+    return code;
+}

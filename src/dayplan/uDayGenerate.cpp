@@ -1,0 +1,62 @@
+#include "dayplan/uDayLifecycle.h"
+#include "dayplan/uDayMessages.h"
+#include "foundation/uAppPaths.h"
+#include "foundation/uDateTime.h"
+#include "foundation/uPrompt.h"
+#include "foundation/uRandom.h"
+#include "generator/uFillGenerator.h"
+#include "generator/uRandTimer.h"
+#include "library/uProgress.h"
+
+namespace {
+
+bool PreviousDayHasList(const QDate& day) {
+    const QDate previous = day.addDays(-1);
+    return !ExistingPlanFilePath(pkCurrent, previous).isEmpty() ||
+           !ExistingPlanFilePath(pkHistory, previous).isEmpty();
+}
+
+} // namespace
+
+TDayResult TDayLifecycle::Generate() {
+    if (FState != dsFuture)
+        return TDayResult::drRefused;
+    if (!PreviousDayHasList(FShownDate) && IsAfterFirstDay(FShownDate)) {
+        ShowError(DayText::GeneratePreviousFirst);
+        return TDayResult::drRefused;
+    }
+
+    bool generateOk = true;
+    const std::unique_ptr<TProgressWindow> progress = NewProgressWindow();
+    progress->SetOperation(DayText::Generating);
+    progress->SetInfo(DayText::Preparing);
+    progress->OnExecute = [&] {
+        TRandom random(Seed.value_or(TRandTimer::ClockSeed()));
+        TRandTimer generator(random);
+        progress->Attach(&generator);
+        generator.ResultView = ResultView;
+        ProcessPendingEvents();
+        generator.SetDate(DateToDateTime(FShownDate));
+        generateOk = FillGenerator(FDayClock, generator);
+        if (generateOk) {
+            ProcessPendingEvents();
+            generator.Run();
+            // A run stopped with "Przerwij" leaves the day planned, not half generated.
+            generateOk = !generator.IsCancelled();
+        }
+        progress->Attach(nullptr);
+    };
+    progress->Execute();
+    if (!generateOk) {
+        FPlayList.ClearView();
+        FHost.ViewsChanged();
+        return TDayResult::drRefused;
+    }
+
+    SwitchState(dsPending, false);
+    FPlayList.PendingPath = PlanFilePath(pkCurrent, FShownDate);
+    FPlayList.ViewDate = FShownDate;
+    FDayClock.ClearClock();
+    FHost.ViewsChanged();
+    return TDayResult::drDone;
+}

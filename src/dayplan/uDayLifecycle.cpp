@@ -1,0 +1,185 @@
+#include "dayplan/uDayLifecycle.h"
+
+#include "dayplan/uDayMessages.h"
+#include "foundation/uAppPaths.h"
+#include "foundation/uMsgLog.h"
+#include "foundation/uPrompt.h"
+
+TDayLifecycle::TDayLifecycle(IDayHost& host) : ResultView(&FPlayList), FHost(host) {}
+
+void TDayLifecycle::ShowDay(bool leave, const QDate& date) {
+    TBusyGuard busy;
+    // The shown day's unsaved list or clock goes to its file first: the files decide the state,
+    // and the date shown again may be the same one.
+    SaveOnClose();
+    FShownDate = date;
+    switch (DayStateOf(date)) {
+    case dsHistory:
+        SwitchState(dsHistory, leave);
+        ShowHistoryDay(date);
+        break;
+    case dsPending:
+        SwitchState(dsPending, leave);
+        FPlayList.LoadPlanDay(date);
+        FPlayList.ViewDate = date;
+        break;
+    case dsFuture:
+        SwitchState(dsFuture, leave);
+        ResetDayClock();
+        FDayClock.LoadClockFile(FDayClock.ClockPath);
+        break;
+    default:
+        SwitchState(dsEmpty, leave);
+        break;
+    }
+    FHost.ViewsChanged();
+}
+
+void TDayLifecycle::ShowHistoryDay(const QDate& date) {
+    FHistoryShown = FHistory.LoadDayHistory(PlanFilePath(pkHistory, date));
+}
+
+void TDayLifecycle::SwitchState(TDayState newState, bool leave) {
+    if (leave || newState != FState)
+        LeaveState(newState);
+    if (newState == FState)
+        return;
+    if (newState != dsPending)
+        FPlayList.ClearView();
+    SetState(newState);
+}
+
+bool TDayLifecycle::LeaveState(TDayState newState) {
+    bool saved = true;
+    if (FState == dsFuture) {
+        saved = FDayClock.SaveClockFile(FDayClock.ClockPath, false);
+        if (newState != dsPending)
+            FDayClock.ClearClock();
+    } else if (FState == dsPending) {
+        saved = SavePlayList();
+        FPlayList.ClearView();
+    }
+    return saved;
+}
+
+bool TDayLifecycle::SavePlayList() {
+    // After an accepted day was taken back its list has no file of its own; it still belongs to
+    // its day, so nothing the user did to it is lost.
+    QString path = FPlayList.PendingPath;
+    if (path.isEmpty() && FPlayList.ViewDate.isValid())
+        path = PlanFilePath(pkCurrent, FPlayList.ViewDate);
+    return path.isEmpty() || FPlayList.SavePlanFile(path);
+}
+
+void TDayLifecycle::SetState(TDayState state) {
+    FState = state;
+    if (state != dsHistory)
+        FHistory.Clear();
+    FHost.StateChanged(state);
+}
+
+void TDayLifecycle::ShowNextDay() {
+    ShowDay(true, FShownDate.addDays(1));
+}
+
+void TDayLifecycle::ShowPreviousDay() {
+    if (IsAfterFirstDay(FShownDate))
+        ShowDay(true, FShownDate.addDays(-1));
+}
+
+void TDayLifecycle::PickDate(const QDate& date) {
+    if (date == FLastPickedDate)
+        return;
+    ShowDay(false, date);
+    FLastPickedDate = date;
+}
+
+TDayResult TDayLifecycle::ChooseClock() {
+    const QString path = FHost.ChooseClockFile();
+    if (path.isEmpty())
+        return TDayResult::drRefused;
+    if (!FDayClock.LoadClockFile(path))
+        return TDayResult::drFailed;
+    FDayClock.ClockPath = PlanFilePath(pkPlanned, FShownDate);
+    FDayClock.Modified = true;
+    SwitchState(dsFuture, false);
+    FHost.ViewsChanged();
+    return TDayResult::drDone;
+}
+
+void TDayLifecycle::ResetDayClock() {
+    FDayClock.ClearClock();
+    FDayClock.SetName({});
+    FDayClock.ClockPath = PlanFilePath(pkPlanned, FShownDate);
+    FDayClock.Modified = false;
+}
+
+void TDayLifecycle::StartEmptyClock() {
+    ResetDayClock();
+    SwitchState(dsFuture, false);
+    FHost.ViewsChanged();
+}
+
+TDayResult TDayLifecycle::ChangeClock() {
+    const QString path = FHost.ChooseClockFile();
+    if (path.isEmpty())
+        return TDayResult::drRefused;
+    const bool loaded = FDayClock.LoadClockFile(path);
+    FDayClock.Modified = false;
+    FDayClock.ClockPath = path;
+    FHost.ViewsChanged();
+    return loaded ? TDayResult::drDone : TDayResult::drFailed;
+}
+
+TDayResult TDayLifecycle::Back() {
+    switch (FState) {
+    case dsHistory: {
+        FHistory.Clear();
+        DeletePlanFile(pkHistory, FShownDate);
+        const QString current = ExistingPlanFilePath(pkCurrent, FShownDate);
+        if (current.isEmpty())
+            FPlayList.ClearView();
+        else
+            FPlayList.LoadPlanFile(current);
+        FPlayList.ViewDate = FShownDate;
+        SetState(dsPending);
+        break;
+    }
+    case dsPending:
+        if (!AskYesNo(DayText::DeletePlayList))
+            return TDayResult::drRefused;
+        FPlayList.ClearView();
+        DeletePlanFile(pkCurrent, FShownDate);
+        ResetDayClock();
+        if (const QString planned = ExistingPlanFilePath(pkPlanned, FShownDate); !planned.isEmpty())
+            FDayClock.LoadClockFile(planned);
+        SetState(dsFuture);
+        break;
+    case dsFuture:
+        if (!AskYesNo(DayText::ClearClock))
+            return TDayResult::drRefused;
+        ResetDayClock();
+        DeletePlanFile(pkPlanned, FShownDate);
+        SetState(dsEmpty);
+        break;
+    default:
+        return TDayResult::drDone;
+    }
+    FHost.ViewsChanged();
+    return TDayResult::drDone;
+}
+
+bool TDayLifecycle::SavePendingDay() {
+    return FState != dsPending || SavePlayList();
+}
+
+bool TDayLifecycle::SaveOnClose() {
+    switch (FState) {
+    case dsPending:
+        return SavePlayList();
+    case dsFuture:
+        return FDayClock.SaveClockFile(FDayClock.ClockPath, false);
+    default:
+        return true;
+    }
+}

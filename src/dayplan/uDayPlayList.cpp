@@ -1,0 +1,128 @@
+#include "dayplan/uDayPlayList.h"
+
+#include "clocks/uClockObjList.h"
+#include "dayplan/uPlanFile.h"
+#include "foundation/uAppPaths.h"
+#include "foundation/uFormat.h"
+#include "foundation/uMsgLog.h"
+#include "foundation/uPrompt.h"
+#include "foundation/uTextFile.h"
+#include "library/uSongStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString kPlanWriteError = QStringLiteral("Błąd zapisu pliku %s. (%s)");
+const QString kPlanReadError = QStringLiteral("Błąd odczytu pliku %s. (%s)");
+
+bool InRange(int row, int count) {
+    return row >= 0 && row < count;
+}
+
+} // namespace
+
+void TDayPlayList::AddResultItem(int songId, int start, int mix, bool mixed, int catId,
+                                 const QString& info, int category, bool ownHour, int duration,
+                                 int time) {
+    time = std::max(time, 0);
+    auto position = std::make_unique<TResultSongData>();
+    if (songId != -1) {
+        // A song deleted since the draw read the library has nothing left to play.
+        if (!ReadSong(*position, songId))
+            return;
+        position->DbTime = position->SongTime;
+        position->SetSongTime(time);
+        position->SongId = songId;
+        position->Mixed = mixed ? mix : 0;
+    } else {
+        position->Blank = true;
+        position->Title = info;
+        position->SetSongTime(time);
+        position->DbTime = position->SongTime;
+        position->Category = QString::number(category);
+    }
+    position->PlayTime = duration;
+    position->Hour = start;
+    position->OwnHour = ownHour;
+    position->CatId = catId;
+    position->CategoryName = CategoryNameOfId(catId);
+    Append(std::move(position));
+    ProcessPendingEvents();
+}
+
+void TDayPlayList::Append(std::unique_ptr<TResultSongData> position) {
+    InsertRow(Count(), std::move(position));
+}
+
+bool TDayPlayList::SavePlanFile(const QString& path) {
+    QString error;
+    // A new station has no plan directories yet.
+    if (!path.isEmpty())
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    if (WriteTextLines(path, PlanFileLines(Positions()), &error))
+        return true;
+    LogMessage(msResult, 2, Format(kPlanWriteError, {path, error}));
+    return false;
+}
+
+bool TDayPlayList::LoadPlanFile(const QString& path) {
+    ClearView();
+    PendingPath = path;
+    try {
+        return ReadPlanFile(path, true, false, [this](std::unique_ptr<TResultSongData> position) {
+            Append(std::move(position));
+        });
+    } catch (const TPlanFileError& failure) {
+        LogMessage(msResult, 2, Format(kPlanReadError, {path, failure.Message}));
+        return false;
+    }
+}
+
+void TDayPlayList::ClearView() {
+    FRows.clear();
+    FOwned.clear();
+    PendingPath.clear();
+}
+
+bool TDayPlayList::LoadPlanDay(const QDate& day) {
+    const bool loaded = LoadPlanFile(ExistingPlanFilePath(pkCurrent, day));
+    ViewDate = day;
+    return loaded;
+}
+
+bool TDayPlayList::SavePlanDay(const QDate& day) {
+    return SavePlanFile(PlanFilePath(pkCurrent, day));
+}
+
+std::vector<const TResultSongData*> TDayPlayList::Positions() const {
+    return {FRows.begin(), FRows.end()};
+}
+
+bool TDayPlayList::MoveRow(int from, int to) {
+    if (!InRange(from, Count()) || !InRange(to, Count()))
+        return false;
+    TResultSongData* moved = FRows[from];
+    FRows.erase(FRows.begin() + from);
+    FRows.insert(FRows.begin() + to, moved);
+    return true;
+}
+
+bool TDayPlayList::RemoveRow(int row) {
+    if (!InRange(row, Count()))
+        return false;
+    const TResultSongData* removed = FRows[row];
+    FRows.erase(FRows.begin() + row);
+    std::erase_if(FOwned, [removed](const auto& owned) { return owned.get() == removed; });
+    return true;
+}
+
+void TDayPlayList::InsertRow(int row, std::unique_ptr<TResultSongData> position) {
+    if (!position)
+        return;
+    row = std::clamp(row, 0, Count());
+    FRows.insert(FRows.begin() + row, position.get());
+    FOwned.push_back(std::move(position));
+}

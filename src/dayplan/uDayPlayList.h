@@ -1,0 +1,57 @@
+#pragma once
+
+#include "generator/uResultReceiver.h"
+#include "library/uSongData.h"
+
+#include <QDate>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// The play list of one day: its positions in play order. A generation run hands its items
+// here; a pending day is loaded from and saved to its current plan file ("plp"). The desktop
+// program shows and edits it through a model over these rows.
+class TDayPlayList : public IResultReceiver {
+public:
+    // Makes a position of a generated item: a song read from the library (dropped when the
+    // song is gone) or a blank. The position is appended as the last row.
+    void AddResultItem(int songId, int start, int mix, bool mixed, int catId, const QString& info,
+                       int category, bool ownHour, int duration, int time) override;
+
+    // Appends a position as the last row.
+    void Append(std::unique_ptr<TResultSongData> position);
+
+    // Writes the rows in order to `path`, replacing the file; a failure is logged ("Wynik",
+    // an error box) and gives false.
+    bool SavePlanFile(const QString& path);
+    // Empties the list, remembers `path` as PendingPath and reads the file when it exists
+    // (asking about positions whose song is gone). False when the file is missing, holds no
+    // plan or cannot be read (logged; the positions read before the error stay).
+    bool LoadPlanFile(const QString& path);
+    // Empties the list and forgets PendingPath.
+    void ClearView();
+
+    bool LoadPlanDay(const QDate& day); // the day's existing "plp"
+    bool SavePlanDay(const QDate& day); // to the day's "plp"
+
+    int Count() const { return static_cast<int>(FRows.size()); }
+    bool IsEmpty() const { return FRows.empty(); }
+    TResultSongData& Position(int row) const { return *FRows.at(row); }
+    // The rows in play order.
+    std::vector<const TResultSongData*> Positions() const;
+
+    // Editing by row (play order); false when the row or its neighbour does not exist.
+    bool MoveRow(int from, int to);
+    bool RemoveRow(int row);
+    void InsertRow(int row, std::unique_ptr<TResultSongData> position);
+
+    // The plan file the list was loaded from or is to be written to.
+    QString PendingPath;
+    // The day shown.
+    QDate ViewDate;
+
+private:
+    // Owning storage in the order the positions came; FRows is the play order.
+    std::vector<std::unique_ptr<TResultSongData>> FOwned;
+    std::vector<TResultSongData*> FRows;
+};

@@ -1,0 +1,205 @@
+#include "ui/uClockTree.h"
+
+#include "clocks/uClock.h"
+#include "foundation/uAppPaths.h"
+#include "ui/uClockTreeModel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ClockPropsSection = QStringLiteral("TimerWnd/Props");
+
+// The optional columns in the order of the menu, and which are shown on first use.
+struct TColumnSwitch {
+    int Column;
+    const char16_t* Caption;
+    bool ShownAtFirst;
+};
+
+constexpr TColumnSwitch ColumnSwitches[] = {
+    {ccAtmosphere, u"&Nastrój", true}, {ccTempo, u"&Tempo", true}, {ccVocal, u"&Wokal", false},
+    {ccLanguage, u"&Język", true},     {ccYears, u"&Lata", false}, {ccType, u"&Typ", false},
+    {ccAnd, u"&Łącznk", false}};
+
+constexpr int ColumnWidths[] = {100, 100, 70, 80, 80, 70, 70, 70, 70};
+constexpr int MaxColumnWidth = 260;
+
+// Whether the row is still one of the clock's: after a delete or a reload the remembered
+// focus may point at a row that is gone, which must not be looked at.
+bool ClockHoldsRow(const TClock& clock, const TClockObjData* row) {
+    for (const auto& top : clock.Rows()) {
+        if (top.get() == row)
+            return true;
+        for (const auto& child : top->Children)
+            if (child.get() == row)
+                return true;
+    }
+    return false;
+}
+
+QString SwitchKey(int column) {
+    return QStringLiteral("Column%1").arg(column);
+}
+
+} // namespace
+
+TClockTree::TClockTree(TClock& clock, QWidget* parent)
+    : QWidget(parent), FClock(clock), FModel(new TClockTreeModel(clock, this)) {
+    lblNameText = new QLabel(this);
+    QFont bold = lblNameText->font();
+    bold.setBold(true);
+    lblNameText->setFont(bold);
+
+    TreeClock = new QTreeView(this);
+    TreeClock->setModel(FModel);
+    TreeClock->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeClock->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeClock->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeClock->setUniformRowHeights(true);
+    TreeClock->setAllColumnsShowFocus(true);
+    TreeClock->header()->setStretchLastSection(true);
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
+        TreeClock->setColumnWidth(column, ColumnWidths[column]);
+
+    lblCount = new QLabel(this);
+    lblDuration = new QLabel(this);
+    auto* totals = new QHBoxLayout;
+    totals->setContentsMargins(4, 2, 4, 2);
+    totals->addWidget(lblCount);
+    totals->addSpacing(20);
+    totals->addWidget(lblDuration, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblNameText->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(lblNameText);
+    layout->addWidget(TreeClock, 1);
+    layout->addLayout(totals);
+
+    CreateViewMenu();
+    connect(TreeClock->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TClockTree::StateChanged);
+    connect(TreeClock->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TClockTree::StateChanged);
+
+    // Every edit of the clock and every change the lists made to its rows shows them again.
+    FClock.OnShowTotals = [this] { Reload(); };
+    FClock.OnListsChanged = [this] { Reload(); };
+    Reload();
+}
+
+TClockTree::~TClockTree() {
+    FClock.OnShowTotals = nullptr;
+    FClock.OnListsChanged = nullptr;
+}
+
+void TClockTree::CreateViewMenu() {
+    meTimerView = new QMenu(QStringLiteral("&Widok"), this);
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    settings->beginGroup(ClockPropsSection);
+    for (const TColumnSwitch& item : ColumnSwitches) {
+        QAction* action = meTimerView->addAction(QString::fromUtf16(item.Caption));
+        action->setCheckable(true);
+        action->setChecked(settings->value(SwitchKey(item.Column), item.ShownAtFirst).toBool());
+        TreeClock->setColumnHidden(item.Column, !action->isChecked());
+        connect(action, &QAction::toggled, this, [this, column = item.Column](bool shown) {
+            TreeClock->setColumnHidden(column, !shown);
+            SaveColumnSwitches();
+        });
+    }
+}
+
+void TClockTree::SaveColumnSwitches() const {
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    settings->beginGroup(ClockPropsSection);
+    for (const TColumnSwitch& item : ColumnSwitches)
+        settings->setValue(SwitchKey(item.Column), !TreeClock->isColumnHidden(item.Column));
+}
+
+void TClockTree::Reload() {
+    const TClockObjData* focused = FocusedRow();
+    FModel->Reload();
+    TreeClock->expandAll();
+    FitColumns();
+    if (ClockHoldsRow(FClock, focused))
+        FocusRow(focused);
+    lblNameText->setText(QStringLiteral("Zegar bazowy: ") +
+                         (FClock.Name().isEmpty() ? QStringLiteral("Brak") : FClock.Name()));
+    ShowTotals();
+    emit StateChanged();
+}
+
+void TClockTree::FitColumns() {
+    // Names of lists and broadcasts, and several chosen values, are longer than the columns'
+    // usual widths; they are read whole, not guessed from their first letters.
+    for (int column = ccName; column < int(std::size(ColumnWidths)); ++column) {
+        if (column == ccTime)
+            continue;
+        TreeClock->resizeColumnToContents(column);
+        TreeClock->setColumnWidth(
+            column, qBound(ColumnWidths[column], TreeClock->columnWidth(column), MaxColumnWidth));
+    }
+}
+
+void TClockTree::ShowTotals() {
+    lblCount->setText(QStringLiteral("Pozycji: %1").arg(FClock.RowCount()));
+    lblDuration->setText(QStringLiteral("Łączny czas pozycji: %1")
+                             .arg(DurationText(FClock.ClockTotalTime()).trimmed()));
+}
+
+TClockObjData* TClockTree::FocusedRow() const {
+    return FModel->RowAt(TreeClock->currentIndex());
+}
+
+void TClockTree::FocusRow(const TClockObjData* row) {
+    const QModelIndex index = FModel->IndexOf(row);
+    if (!index.isValid())
+        return;
+    TreeClock->setCurrentIndex(index);
+    TreeClock->scrollTo(index);
+}
+
+bool TClockTree::CanDelete() const {
+    // Only whole rows go; a broadcast's items go with their broadcast.
+    const TClockObjData* row = FocusedRow();
+    return row && !row->Parent && TreeClock->selectionModel()->hasSelection();
+}
+
+bool TClockTree::CanMoveUp() const {
+    const TClockObjData* row = FocusedRow();
+    return row && TreeClock->selectionModel()->hasSelection() && FClock.PreviousRow(row);
+}
+
+bool TClockTree::CanMoveDown() const {
+    const TClockObjData* row = FocusedRow();
+    return row && TreeClock->selectionModel()->hasSelection() && FClock.NextRow(row);
+}
+
+void TClockTree::DeleteRow() {
+    if (!CanDelete())
+        return;
+    TClockObjData* row = FocusedRow();
+    const int index = FClock.IndexOfRow(row);
+    if (FClock.DeleteRow(row))
+        FocusRow(FClock.Row(qMin(index, FClock.RowCount() - 1)));
+    emit StateChanged();
+}
+
+void TClockTree::MoveUp() {
+    if (CanMoveUp())
+        FClock.MoveRowUp(FocusedRow());
+    emit StateChanged();
+}
+
+void TClockTree::MoveDown() {
+    if (CanMoveDown())
+        FClock.MoveRowDown(FocusedRow());
+    emit StateChanged();
+}

@@ -1,0 +1,158 @@
+#include "dayplan/uDayLifecycle.h"
+#include "settings/uSettings.h"
+#include "ui/uClockTree.h"
+#include "ui/uDayHistoryForm.h"
+#include "ui/uMainForm.h"
+#include "ui/uResultForm.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+
+// --- What the day's lifecycle asks of the window
+
+QString TMainForm::ChooseClockFile() {
+    if (ClockFileChooser)
+        return ClockFileChooser();
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Otwórz zegar"), Config.ClockDir,
+                                        QStringLiteral("Zagar (*.ctm)"));
+}
+
+QString TMainForm::ChooseExportFile(const QString& dir, const QString& fileName, int filterIndex) {
+    if (ExportFileChooser)
+        return ExportFileChooser(dir, fileName, filterIndex);
+    return FResultForm ? FResultForm->ChooseExportFile(dir, fileName, filterIndex) : QString();
+}
+
+void TMainForm::StateChanged(TDayState state) {
+    switch (state) {
+    case dsHistory:
+        Pages->setCurrentWidget(tbHistory);
+        break;
+    case dsPending:
+        Pages->setCurrentWidget(tbPending);
+        break;
+    case dsFuture:
+        Pages->setCurrentWidget(tbFuture);
+        break;
+    default:
+        Pages->setCurrentWidget(tbEmpty);
+        break;
+    }
+    acnBack->setToolTip(state == dsFuture ? QStringLiteral("Wyczyść") : QStringLiteral("Przywróć"));
+    const QString addCaption = state == dsPending ? QStringLiteral("Dodaj utwór")
+                                                  : QStringLiteral("Dodaj kategorię/audycję");
+    acnTimerNewItem->setText(addCaption);
+    acnTimerNewItem->setToolTip(addCaption);
+    if (FClockViewMenu)
+        FClockViewMenu->menuAction()->setVisible(state == dsFuture);
+    UpdateActions();
+}
+
+void TMainForm::ViewsChanged() {
+    if (!FDays)
+        return;
+    {
+        const QSignalBlocker blocker(dtDate);
+        dtDate->setDate(FDays->ShownDate());
+    }
+    if (FHistoryForm) {
+        if (FDays->State() == dsHistory)
+            FHistoryForm->ShowHistory(FDays->History(), FDays->HistoryShown(), FDays->ShownDate());
+        else
+            FHistoryForm->Clear();
+    }
+    if (FResultForm)
+        FResultForm->Reload();
+    if (FClockTree)
+        FClockTree->Reload();
+    UpdateActions();
+}
+
+void TMainForm::FocusRow(int row) {
+    if (FResultForm)
+        FResultForm->FocusRow(row);
+}
+
+// --- The actions
+
+void TMainForm::RunDayOperation(const std::function<void()>& operation) {
+    if (!FDays)
+        return;
+    operation();
+    UpdateActions();
+}
+
+void TMainForm::ShowPickedDate() {
+    // Typing a date ends here too; the date already shown is not shown again.
+    if (FDays && dtDate->date() != FDays->ShownDate())
+        RunDayOperation([this] { FDays->PickDate(dtDate->date()); });
+}
+
+void TMainForm::ConnectActions() {
+    const auto day = [this](auto operation) {
+        return [this, operation] { RunDayOperation([this, operation] { operation(*FDays); }); };
+    };
+    connect(acnNext, &QAction::triggered, this, day([](TDayLifecycle& d) { d.ShowNextDay(); }));
+    connect(acnPrev, &QAction::triggered, this, day([](TDayLifecycle& d) { d.ShowPreviousDay(); }));
+    connect(acnRand, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Generate(); }));
+    connect(acnAccept, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Accept(); }));
+    connect(acnBack, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Back(); }));
+    connect(FRestoreShortcut, &QShortcut::activated, this, [this] {
+        if (FDays && FDays->State() == dsHistory)
+            RunDayOperation([this] { FDays->Back(); });
+    });
+    connect(acnLoadClock, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { d.ChangeClock(); }));
+    connect(acnSavePlayListAsMix, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { d.Export(1); }));
+    connect(acnSavePlayListAsText, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { d.Export(2); }));
+    connect(acnResetstats, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { d.ResetHistory(); }));
+    connect(meDBClear, &QAction::triggered, this, day([](TDayLifecycle& d) { d.ClearLibrary(); }));
+    connect(btnTimer, &QPushButton::clicked, this, day([](TDayLifecycle& d) { d.ChooseClock(); }));
+    connect(btnEmptyTimer, &QPushButton::clicked, this,
+            day([](TDayLifecycle& d) { d.StartEmptyClock(); }));
+    connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
+
+    // The row actions work on the view of the shown state.
+    const auto onRows = [this](void (TResultForm::*onList)(), void (TClockTree::*onClock)()) {
+        return [this, onList, onClock] {
+            const TDayState state = ShownState();
+            if (state == dsPending && FResultForm)
+                (FResultForm->*onList)();
+            else if (state == dsFuture && FClockTree)
+                (FClockTree->*onClock)();
+            UpdateActions();
+        };
+    };
+    connect(acnTimerUp, &QAction::triggered, this,
+            onRows(&TResultForm::MoveUp, &TClockTree::MoveUp));
+    connect(acnTimerDown, &QAction::triggered, this,
+            onRows(&TResultForm::MoveDown, &TClockTree::MoveDown));
+    connect(acnTimerDelItem, &QAction::triggered, this,
+            onRows(&TResultForm::DeletePosition, &TClockTree::DeleteRow));
+    connect(acnTimerNewItem, &QAction::triggered, this, [this] {
+        // A planned day's clock has no add action of its own (rows come with the clock editor).
+        if (ShownState() == dsPending && FResultForm)
+            FResultForm->AddItem();
+        UpdateActions();
+    });
+    connect(acnPrint, &QAction::triggered, this, [this] {
+        if (ShownState() == dsHistory && FHistoryForm)
+            FHistoryForm->Print();
+        else if (ShownState() == dsPending && FResultForm)
+            FResultForm->Print();
+    });
+
+    // The calendar's choice, and a date typed into the picker.
+    connect(dtDate->calendarWidget(), &QCalendarWidget::clicked, this,
+            [this](QDate date) { RunDayOperation([this, date] { FDays->PickDate(date); }); });
+    connect(dtDate, &QDateEdit::editingFinished, this, &TMainForm::ShowPickedDate);
+}

@@ -1,0 +1,225 @@
+#include "dayplan/uDayLifecycle.h"
+#include "ui/uClockTree.h"
+#include "ui/uDayHistoryForm.h"
+#include "ui/uMainForm.h"
+#include "ui/uResultForm.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The page a docked view fills.
+QWidget* NewPage(QStackedWidget* pages, const QString& name) {
+    auto* page = new QWidget(pages);
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages->addWidget(page);
+    return page;
+}
+
+void Dock(QWidget* page, QWidget* view) {
+    page->layout()->addWidget(view);
+}
+
+} // namespace
+
+QAction* TMainForm::NewAction(const QString& caption, const QString& hint,
+                              const QKeySequence& key) {
+    auto* action = new QAction(caption, this);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    action->setShortcut(key);
+    addAction(action); // shortcuts work while the action is in no visible bar or menu
+    return action;
+}
+
+void TMainForm::CreateActions() {
+    const QString addCaption = QStringLiteral("&Dodaj kategorię/audycję");
+    acnTimerNewItem = NewAction(addCaption, QStringLiteral("Dodaj kategorię/audycję"),
+                                QKeySequence(Qt::Key_Insert));
+    acnTimerUp = NewAction(QStringLiteral("Przesuń w &górę"), QStringLiteral("Przesuń w górę"),
+                           QKeySequence(Qt::CTRL | Qt::Key_G));
+    acnTimerDown = NewAction(QStringLiteral("Przesuń w &dół"), QStringLiteral("Przesuń w dół"),
+                             QKeySequence(Qt::CTRL | Qt::Key_D));
+    acnTimerDelItem =
+        NewAction(QStringLiteral("&Usuń"), QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    acnRand = NewAction(QStringLiteral("&Generuj"), QStringLiteral("Generuj"),
+                        QKeySequence(Qt::CTRL | Qt::Key_G));
+    acnAccept = NewAction(QStringLiteral("&Zatwierdź"), QStringLiteral("Zatwierdź"),
+                          QKeySequence(Qt::CTRL | Qt::Key_A));
+    acnNext = NewAction(QStringLiteral("Dzień &następny"), QStringLiteral("Dzień następny"),
+                        QKeySequence(Qt::CTRL | Qt::Key_N));
+    acnPrev = NewAction(QStringLiteral("Dzień &poprzedni"), QStringLiteral("Dzień poprzedni"),
+                        QKeySequence(Qt::CTRL | Qt::Key_P));
+    acnSavePlayListAsMix =
+        NewAction(QStringLiteral("Zapisz do pliku &MIX"), QStringLiteral("Zapisz do pliku *.mix"),
+                  QKeySequence(Qt::CTRL | Qt::Key_S));
+    acnSavePlayListAsText =
+        NewAction(QStringLiteral("Zapisz do pliku &TXT"), QStringLiteral("Zapisz do pliku *.txt"),
+                  QKeySequence(Qt::CTRL | Qt::Key_T));
+    acnLoadClock = NewAction(QStringLiteral("&Zmień zegar"), QStringLiteral("Zmień zegar"),
+                             QKeySequence(Qt::CTRL | Qt::Key_L));
+    acnBack = NewAction(QStringLiteral("&Wstecz"), QStringLiteral("Przywróć"),
+                        QKeySequence(Qt::CTRL | Qt::Key_Backspace));
+    // Ctrl+P stays with "Dzień poprzedni", which is always at hand; printing is in the menu.
+    acnPrint = NewAction(QStringLiteral("Drukuj"), QStringLiteral("Drukuj"), QKeySequence());
+    acnResetstats = NewAction(QStringLiteral("Wyczyść historię"),
+                              QStringLiteral("Wyczyść historię"), QKeySequence());
+    meDBClear = NewAction(QStringLiteral("Wyczyść &bazę danych"),
+                          QStringLiteral("Wyczyść bazę danych"), QKeySequence());
+    meAbout =
+        NewAction(QStringLiteral("&O programie"), QStringLiteral("O programie"), QKeySequence());
+
+    QStyle* look = style();
+    acnPrev->setIcon(look->standardIcon(QStyle::SP_ArrowLeft));
+    acnNext->setIcon(look->standardIcon(QStyle::SP_ArrowRight));
+    acnTimerUp->setIcon(look->standardIcon(QStyle::SP_ArrowUp));
+    acnTimerDown->setIcon(look->standardIcon(QStyle::SP_ArrowDown));
+    acnTimerDelItem->setIcon(look->standardIcon(QStyle::SP_TrashIcon));
+
+    // An accepted day is restored with the shortcut of "Wstecz" while that action is hidden.
+    FRestoreShortcut = new QShortcut(acnBack->shortcut(), this);
+}
+
+void TMainForm::CreateTopPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(6, 4, 6, 4);
+    auto* label = new QLabel(QStringLiteral("Dzień:"), panel);
+    dtDate = new QDateEdit(QDate::currentDate(), panel);
+    dtDate->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+    dtDate->setDisplayFormat(QStringLiteral("d MMMM yyyy (dddd)"));
+    dtDate->setCalendarPopup(true);
+    dtDate->setMinimumWidth(230);
+    label->setBuddy(dtDate);
+
+    tbNavigation = new QToolBar(QStringLiteral("Nawigacja"), panel);
+    tbNavigation->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbNavigation->addAction(acnPrev);
+    tbNavigation->addAction(acnNext);
+
+    tbOperations = new QToolBar(QStringLiteral("Operacje"), panel);
+    tbOperations->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tbOperations->addAction(acnTimerNewItem);
+    tbOperations->addAction(acnTimerDelItem);
+    tbOperations->addAction(acnTimerUp);
+    tbOperations->addAction(acnTimerDown);
+    ToolSeparator1 = tbOperations->addSeparator();
+    tbOperations->addAction(acnLoadClock);
+    tbOperations->addAction(acnRand);
+    tbOperations->addAction(acnAccept);
+    tbOperations->addAction(acnBack);
+    ToolSeparator2 = tbOperations->addSeparator();
+    tbOperations->addAction(acnSavePlayListAsMix);
+    tbOperations->addAction(acnSavePlayListAsText);
+    ToolSeparator3 = tbOperations->addSeparator();
+    tbOperations->addAction(acnPrint);
+    // The row actions show only their icons (their hints name them), so the day's operations
+    // fit beside the date on an ordinary screen.
+    for (QAction* action : {acnTimerDelItem, acnTimerUp, acnTimerDown})
+        if (auto* button = qobject_cast<QToolButton*>(tbOperations->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    layout->addWidget(label);
+    layout->addWidget(dtDate);
+    layout->addWidget(tbNavigation);
+    layout->addWidget(tbOperations, 1);
+    parent->layout()->addWidget(panel);
+}
+
+void TMainForm::CreatePages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    CreateTopPanel(central);
+
+    Pages = new QStackedWidget(central);
+    tbHistory = NewPage(Pages, QStringLiteral("pnlHistory"));
+    tbFuture = NewPage(Pages, QStringLiteral("pnlFuture"));
+    tbPending = NewPage(Pages, QStringLiteral("pnlPending"));
+    tbEmpty = new QWidget(Pages);
+    Pages->addWidget(tbEmpty);
+
+    auto* emptyText = new QLabel(QStringLiteral("Brak planu."), tbEmpty);
+    QFont large = emptyText->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    emptyText->setFont(large);
+    emptyText->setAlignment(Qt::AlignCenter);
+    btnTimer = new QPushButton(QStringLiteral("Wybierz zegar"), tbEmpty);
+    btnEmptyTimer = new QPushButton(QStringLiteral("Pusty zegar"), tbEmpty);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnTimer);
+    buttons->addWidget(btnEmptyTimer);
+    buttons->addStretch();
+    auto* emptyLayout = new QVBoxLayout(tbEmpty);
+    emptyLayout->addStretch(1);
+    emptyLayout->addWidget(emptyText);
+    emptyLayout->addLayout(buttons);
+    emptyLayout->addStretch(2);
+    Pages->setCurrentWidget(tbEmpty);
+
+    layout->addWidget(Pages, 1);
+    setCentralWidget(central);
+}
+
+void TMainForm::CreateMenus() {
+    meOperations = menuBar()->addMenu(QStringLiteral("&Operacje"));
+    meOperations->addAction(acnRand);
+    meOperations->addAction(acnAccept);
+    meOperations->addAction(acnBack);
+    meOperations->addSeparator();
+    meOperations->addAction(acnLoadClock);
+    meOperations->addSeparator();
+    meOperations->addAction(acnSavePlayListAsMix);
+    meOperations->addAction(acnSavePlayListAsText);
+    meOperations->addAction(acnPrint);
+
+    meTools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
+    meTools->addAction(acnResetstats);
+    meTools->addAction(meDBClear);
+
+    meHelp = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    meHelp->addAction(meAbout);
+}
+
+void TMainForm::CreateViews() {
+    FHistoryForm = new TDayHistoryForm(tbHistory);
+    Dock(tbHistory, FHistoryForm);
+
+    FClockTree = new TClockTree(FDays->DayClock(), tbFuture);
+    Dock(tbFuture, FClockTree);
+    // The docked clock's column menu joins the main menu, before "&Pomoc".
+    FClockViewMenu = FClockTree->ViewMenu();
+    menuBar()->insertMenu(meHelp->menuAction(), FClockViewMenu);
+    FClockViewMenu->menuAction()->setVisible(false);
+    connect(FClockTree, &TClockTree::StateChanged, this, &TMainForm::UpdateActions);
+
+    FResultForm = new TResultForm(FDays->PlayList(), tbPending);
+    FResultForm->SetBottomPanelVisible(false);
+    Dock(tbPending, FResultForm);
+    FDays->ResultView = FResultForm;
+    connect(FResultForm, &TResultForm::StateChanged, this, &TMainForm::UpdateActions);
+}
+
+void TMainForm::ShowAbout() {
+    QMessageBox::about(this, QStringLiteral("O programie"),
+                       QStringLiteral("<b>Dobieralnik</b><br>Wersja %1<br><br>"
+                                      "Układanie play list stacji radiowej.")
+                           .arg(QStringLiteral(DOBIERALNIK_VERSION)));
+}

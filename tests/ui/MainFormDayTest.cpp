@@ -1,0 +1,382 @@
+#include "cli/uDemoStation.h"
+#include "clocks/uClock.h"
+#include "dayplan/uDayLifecycle.h"
+#include "dayplan/uDayMessages.h"
+#include "foundation/uAppPaths.h"
+#include "settings/uSettings.h"
+#include "support/RecordingPrompt.h"
+#include "support/TempStation.h"
+#include "ui/uClockTree.h"
+#include "ui/uDayHistoryForm.h"
+#include "ui/uMainForm.h"
+#include "ui/uProgressForm.h"
+#include "ui/uResultForm.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <map>
+
+// The main window driven as the music director drives it, on a small demo station, with the
+// file dialogs answered by the test.
+
+namespace {
+
+const QString WeekdayClock = QStringLiteral("Dzień powszedni.ctm");
+
+class MainFormDay : public ::testing::Test {
+protected:
+    TTempStation Station;
+    TRecordingPrompt Prompt;
+    std::unique_ptr<TMainForm> Form;
+    QDate Today = QDate::currentDate();
+    QString ExportPath;
+
+    void SetUp() override {
+        QString error;
+        TDemoStationOptions options;
+        options.Songs = 400;
+        ASSERT_EQ(CreateDemoStation(Station.Dir(), options, {}, &error),
+                  TStationCreation::scCreated)
+            << error.toStdString();
+        // Generating runs in the real "Postęp" window, as in the program.
+        SetProgressWindowFactory(TProgressForm::Factory());
+        Form = std::make_unique<TMainForm>();
+        Form->ClockFileChooser = [] { return QDir(Config.ClockDir).filePath(WeekdayClock); };
+        Form->ExportFileChooser = [this](const QString& dir, const QString& name, int) {
+            ExportPath = QDir(dir).filePath(name);
+            return ExportPath;
+        };
+        Form->FirstActivation();
+        ASSERT_TRUE(Form->StoresUp());
+        ASSERT_EQ(Form->Days()->State(), dsEmpty);
+    }
+
+    void TearDown() override {
+        Form.reset();
+        SetProgressWindowFactory({});
+    }
+
+    TDayLifecycle& Days() const { return *Form->Days(); }
+    bool ClockMenuShown() const { return Form->ClockView()->ViewMenu()->menuAction()->isVisible(); }
+    bool Exists(int kind) const { return !ExistingPlanFilePath(kind, Today).isEmpty(); }
+
+    void PlanToday() {
+        Form->btnTimer->click();
+        ASSERT_EQ(Days().State(), dsFuture);
+    }
+    void GenerateToday() {
+        PlanToday();
+        Form->acnRand->trigger();
+        ASSERT_EQ(Days().State(), dsPending) << Prompt.Errors().join(u'\n').toStdString();
+        ASSERT_GT(Days().PlayList().Count(), 0);
+    }
+    void AcceptToday() {
+        GenerateToday();
+        Prompt.DefaultAnswer = true; // accepted also when incomplete; the export asks too
+        Form->acnAccept->trigger();
+        ASSERT_EQ(Days().State(), dsHistory) << Prompt.Errors().join(u'\n').toStdString();
+    }
+};
+
+TEST_F(MainFormDay, FromTheEmptyPageToHistoryAndBack) {
+    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbEmpty);
+
+    PlanToday();
+    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbFuture);
+    EXPECT_EQ(Form->ClockView()->lblNameText->text(),
+              QStringLiteral("Zegar bazowy: Dzień powszedni"));
+    EXPECT_GT(Form->ClockView()->TreeClock->model()->rowCount(), 0);
+    EXPECT_TRUE(ClockMenuShown()) << "the clock's \"&Widok\" joins the menu on a planned day";
+
+    Form->acnRand->trigger();
+    ASSERT_EQ(Days().State(), dsPending);
+    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbPending);
+    const int positions = Days().PlayList().Count();
+    EXPECT_GT(positions, 0);
+    EXPECT_TRUE(Exists(pkPlanned)) << "the clock was written when the planned day was left";
+    EXPECT_FALSE(ClockMenuShown());
+
+    Prompt.DefaultAnswer = true; // accepted also when incomplete; the export asks too
+    Form->acnAccept->trigger();
+    ASSERT_EQ(Days().State(), dsHistory);
+    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbHistory);
+    EXPECT_EQ(Form->HistoryView()->List()->topLevelItemCount(), positions);
+    EXPECT_TRUE(Exists(pkHistory));
+    EXPECT_FALSE(Exists(pkCurrent));
+    EXPECT_FALSE(Exists(pkPlanned));
+    EXPECT_TRUE(QFileInfo::exists(ExportPath + QStringLiteral(".mix"))) << ExportPath.toStdString();
+
+    // "Wstecz" is hidden on an accepted day; its shortcut restores the day all the same.
+    auto* restore = Form->findChild<QShortcut*>();
+    ASSERT_NE(restore, nullptr);
+    ASSERT_TRUE(restore->isEnabled());
+    emit restore->activated();
+    EXPECT_EQ(Days().State(), dsPending);
+    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbPending);
+    EXPECT_FALSE(Exists(pkHistory));
+    EXPECT_TRUE(Prompt.Errors().isEmpty()) << Prompt.Errors().join(u'\n').toStdString();
+}
+
+TEST_F(MainFormDay, NavigatingShowsTheDateInThePicker) {
+    Form->acnNext->trigger();
+    EXPECT_EQ(Days().ShownDate(), Today.addDays(1));
+    EXPECT_EQ(Form->dtDate->date(), Today.addDays(1));
+    Form->acnPrev->trigger();
+    EXPECT_EQ(Form->dtDate->date(), Today);
+    Form->acnPrev->trigger();
+    EXPECT_EQ(Form->dtDate->date(), Today) << "no day before the first day";
+}
+
+TEST_F(MainFormDay, TheCalendarShowsThePickedDateOnce) {
+    QCalendarWidget& calendar = *Form->dtDate->calendarWidget();
+    const QDate picked = Today.addDays(3);
+    emit calendar.clicked(picked);
+    EXPECT_EQ(Days().ShownDate(), picked);
+    Form->acnNext->trigger();
+    emit calendar.clicked(picked);
+    EXPECT_EQ(Days().ShownDate(), picked.addDays(1)) << "the date picked last time does nothing";
+}
+
+TEST_F(MainFormDay, ExportsThePendingDayWithTheActionsFilter) {
+    GenerateToday();
+    QList<int> filters;
+    Form->ExportFileChooser = [&](const QString& dir, const QString& name, int filter) {
+        filters << filter;
+        ExportPath = QDir(dir).filePath(name);
+        return ExportPath;
+    };
+    Form->acnSavePlayListAsText->trigger();
+    Prompt.DefaultAnswer = true; // the ".mix" export asks about cut and overlong positions
+    Form->acnSavePlayListAsMix->trigger();
+    EXPECT_EQ(filters, (QList<int>{2, 1}));
+    EXPECT_TRUE(QFileInfo::exists(ExportPath + QStringLiteral(".txt")));
+    EXPECT_TRUE(QFileInfo::exists(ExportPath + QStringLiteral(".mix")));
+}
+
+// Which of the day actions are shown, and which of the shown ones can be used, per state.
+using TActionNames = std::set<QString>;
+
+struct TActionsCase {
+    const char* Name;
+    TDayState State;
+    TActionNames Shown;
+    TActionNames Usable; // shown and enabled; the row actions of a pending day are checked apart
+};
+
+class MainFormActions : public MainFormDay, public ::testing::WithParamInterface<TActionsCase> {
+protected:
+    std::map<QString, QAction*> DayActions() const {
+        return {{QStringLiteral("acnTimerNewItem"), Form->acnTimerNewItem},
+                {QStringLiteral("acnTimerUp"), Form->acnTimerUp},
+                {QStringLiteral("acnTimerDown"), Form->acnTimerDown},
+                {QStringLiteral("acnTimerDelItem"), Form->acnTimerDelItem},
+                {QStringLiteral("acnRand"), Form->acnRand},
+                {QStringLiteral("acnAccept"), Form->acnAccept},
+                {QStringLiteral("acnSavePlayListAsMix"), Form->acnSavePlayListAsMix},
+                {QStringLiteral("acnSavePlayListAsText"), Form->acnSavePlayListAsText},
+                {QStringLiteral("acnLoadClock"), Form->acnLoadClock},
+                {QStringLiteral("acnBack"), Form->acnBack},
+                {QStringLiteral("acnPrint"), Form->acnPrint},
+                {QStringLiteral("acnResetstats"), Form->acnResetstats},
+                {QStringLiteral("ToolSeparator1"), Form->ToolSeparator1},
+                {QStringLiteral("ToolSeparator2"), Form->ToolSeparator2}};
+    }
+};
+
+const TActionNames PendingRowActions = {
+    QStringLiteral("acnTimerNewItem"), QStringLiteral("acnTimerUp"), QStringLiteral("acnTimerDown"),
+    QStringLiteral("acnTimerDelItem")};
+
+TEST_P(MainFormActions, ShownAndUsableByState) {
+    const TActionsCase& test = GetParam();
+    switch (test.State) {
+    case dsFuture:
+        PlanToday();
+        break;
+    case dsPending:
+        GenerateToday();
+        break;
+    case dsHistory:
+        AcceptToday();
+        break;
+    default:
+        break;
+    }
+    ASSERT_EQ(Days().State(), test.State);
+
+    TActionNames shown, usable;
+    for (const auto& [name, action] : DayActions()) {
+        if (action->isVisible())
+            shown.insert(name);
+        if (action->isVisible() && action->isEnabled() &&
+            !(test.State == dsPending && PendingRowActions.count(name)))
+            usable.insert(name);
+    }
+    EXPECT_EQ(shown, test.Shown);
+    EXPECT_EQ(usable, test.Usable);
+
+    if (test.State == dsPending) {
+        const TResultForm& view = *Form->ResultView();
+        EXPECT_EQ(Form->acnTimerNewItem->isEnabled(), view.CanAddItem());
+        EXPECT_EQ(Form->acnTimerUp->isEnabled(), view.CanMoveUp());
+        EXPECT_EQ(Form->acnTimerDown->isEnabled(), view.CanMoveDown());
+        EXPECT_EQ(Form->acnTimerDelItem->isEnabled(), view.CanDelete());
+        EXPECT_EQ(Form->acnTimerNewItem->text(), QStringLiteral("Dodaj utwór"));
+    }
+    if (test.State == dsFuture || test.State == dsPending) {
+        EXPECT_EQ(Form->acnBack->toolTip(),
+                  test.State == dsFuture ? QStringLiteral("Wyczyść") : QStringLiteral("Przywróć"));
+    }
+}
+
+const TActionNames OpenDayShown = {QStringLiteral("acnTimerUp"),
+                                   QStringLiteral("acnTimerDown"),
+                                   QStringLiteral("acnTimerDelItem"),
+                                   QStringLiteral("acnRand"),
+                                   QStringLiteral("acnAccept"),
+                                   QStringLiteral("acnSavePlayListAsMix"),
+                                   QStringLiteral("acnSavePlayListAsText"),
+                                   QStringLiteral("acnLoadClock"),
+                                   QStringLiteral("acnBack"),
+                                   QStringLiteral("acnPrint"),
+                                   QStringLiteral("acnResetstats"),
+                                   QStringLiteral("ToolSeparator1"),
+                                   QStringLiteral("ToolSeparator2")};
+
+TActionNames With(TActionNames names, const QString& name) {
+    names.insert(name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, MainFormActions,
+    ::testing::Values(TActionsCase{"Empty",
+                                   dsEmpty,
+                                   {QStringLiteral("acnPrint"), QStringLiteral("acnResetstats")},
+                                   {QStringLiteral("acnResetstats")}},
+                      TActionsCase{"Future",
+                                   dsFuture,
+                                   OpenDayShown,
+                                   {QStringLiteral("acnRand"), QStringLiteral("acnLoadClock"),
+                                    QStringLiteral("acnBack"), QStringLiteral("ToolSeparator1"),
+                                    QStringLiteral("ToolSeparator2")}},
+                      TActionsCase{
+                          "Pending",
+                          dsPending,
+                          With(OpenDayShown, QStringLiteral("acnTimerNewItem")),
+                          {QStringLiteral("acnAccept"), QStringLiteral("acnSavePlayListAsMix"),
+                           QStringLiteral("acnSavePlayListAsText"), QStringLiteral("acnBack"),
+                           QStringLiteral("acnPrint"), QStringLiteral("ToolSeparator1"),
+                           QStringLiteral("ToolSeparator2")}},
+                      TActionsCase{"History",
+                                   dsHistory,
+                                   {QStringLiteral("acnPrint"), QStringLiteral("acnResetstats")},
+                                   {QStringLiteral("acnPrint")}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MainFormDay, SharedShortcutsReachOneActionAtATime) {
+    const QKeySequence ctrlG(Qt::CTRL | Qt::Key_G);
+    PlanToday();
+    EXPECT_EQ(Form->acnRand->shortcut(), ctrlG);
+    EXPECT_TRUE(Form->acnTimerUp->shortcut().isEmpty()) << "a planned day is generated with it";
+    Form->acnRand->trigger();
+    ASSERT_EQ(Days().State(), dsPending);
+    EXPECT_EQ(Form->acnTimerUp->shortcut(), ctrlG);
+    EXPECT_FALSE(Form->acnRand->isEnabled());
+}
+
+// The rows of the planned day's clock move and go through the window's actions.
+TEST_F(MainFormDay, ClockRowsMoveAndGoThroughTheActions) {
+    PlanToday();
+    TClock& clock = Days().DayClock();
+    int free = -1; // a row that, like the next one, has no fixed hour
+    for (int i = 1; i + 1 < clock.RowCount() && free < 0; ++i)
+        if (!clock.Row(i)->OwnHour() && !clock.Row(i + 1)->OwnHour() &&
+            clock.Row(i)->Children.empty() && clock.Row(i + 1)->Children.empty())
+            free = i;
+    ASSERT_GE(free, 0);
+    TClockObjData* row = clock.Row(free);
+    Form->ClockView()->FocusRow(row);
+    EXPECT_TRUE(Form->acnTimerUp->isEnabled());
+    EXPECT_TRUE(Form->acnTimerDown->isEnabled());
+    EXPECT_TRUE(Form->acnTimerDelItem->isEnabled());
+
+    Form->acnTimerDown->trigger();
+    EXPECT_EQ(clock.Row(free + 1), row);
+    EXPECT_EQ(Form->ClockView()->FocusedRow(), row) << "the focus follows the row";
+
+    const int rows = clock.RowCount();
+    Prompt.QueueAnswers({true});
+    Form->acnTimerDelItem->trigger();
+    EXPECT_EQ(clock.RowCount(), rows - 1);
+    EXPECT_EQ(Form->ClockView()->TreeClock->model()->rowCount(), rows - 1);
+    EXPECT_TRUE(clock.Modified);
+}
+
+// The actions that ask before they destroy something reach the operation they name; answering
+// "Nie" leaves the day as it was.
+struct TQuestionCase {
+    const char* Name;
+    TDayState State;
+    QAction* TMainForm::*Action;
+    const QString* Question;
+};
+
+class MainFormQuestions : public MainFormDay,
+                          public ::testing::WithParamInterface<TQuestionCase> {};
+
+TEST_P(MainFormQuestions, AskFirstAndKeepTheDayOnNo) {
+    const TQuestionCase& test = GetParam();
+    if (test.State == dsFuture)
+        PlanToday();
+    else if (test.State == dsPending)
+        GenerateToday();
+    ASSERT_EQ(Days().State(), test.State);
+    Prompt.Clear();
+    ((*Form).*test.Action)->trigger();
+    EXPECT_EQ(Prompt.Questions(), QStringList{*test.Question});
+    EXPECT_EQ(Days().State(), test.State);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, MainFormQuestions,
+    ::testing::Values(
+        TQuestionCase{"ResetHistory", dsEmpty, &TMainForm::acnResetstats, &DayText::ResetHistory},
+        TQuestionCase{"ClearLibrary", dsEmpty, &TMainForm::meDBClear, &DayText::ClearLibrary},
+        TQuestionCase{"BackFromFuture", dsFuture, &TMainForm::acnBack, &DayText::ClearClock},
+        TQuestionCase{"BackFromPending", dsPending, &TMainForm::acnBack, &DayText::DeletePlayList}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MainFormDay, ClosingWritesThePendingDay) {
+    GenerateToday();
+    ASSERT_FALSE(Exists(pkCurrent));
+    Form->close();
+    EXPECT_TRUE(Exists(pkCurrent));
+}
+
+TEST_F(MainFormDay, ClosingWritesThePlannedDaysClock) {
+    PlanToday();
+    ASSERT_FALSE(Exists(pkPlanned));
+    Form->close();
+    EXPECT_TRUE(Exists(pkPlanned));
+}
+
+TEST_F(MainFormDay, ASecondActivationChangesNothing) {
+    TClockTree* clock = Form->ClockView();
+    TDayLifecycle* days = Form->Days();
+    Form->FirstActivation();
+    EXPECT_EQ(Form->ClockView(), clock);
+    EXPECT_EQ(Form->Days(), days);
+}
+
+} // namespace
