@@ -91,9 +91,6 @@ TDemoRestrictions AddRestrictions() {
     };
     ids.SongGroups = AddGroups(kSongGroups);
     ids.ArtistGroups = AddGroups(kArtistGroups);
-    // Songs and performers without a group of their own still keep their distance, as on air.
-    FreqGroups->SetDefSongGr(ids.SongGroups.front());
-    FreqGroups->SetDefArtGr(ids.ArtistGroups.front());
     // Three days back, so that the separation weighs the statistics of several earlier days.
     if (!Separations->DefActive()) {
         Separations->SetDefActive(true);
