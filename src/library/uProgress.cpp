@@ -6,6 +6,11 @@
 
 // --- TBasePrgressObject
 
+TBasePrgressObject::~TBasePrgressObject() {
+    if (Window)
+        Window->Attach(nullptr);
+}
+
 void TBasePrgressObject::ReportMessage(const QString& text) {
     if (OnMessage)
         OnMessage(this, text);
@@ -39,10 +44,12 @@ void TProgressWindow::Attach(TBasePrgressObject* operation) {
         Operation->OnMessage = nullptr;
         Operation->OnStep = nullptr;
         Operation->OnSetMax = nullptr;
+        Operation->Window = nullptr;
     }
     Operation = operation;
     if (!operation)
         return;
+    operation->Window = this;
     operation->OnMessage = [this](TBasePrgressObject*, const QString& text) { SetInfo(text); };
     operation->OnStep = [this](TBasePrgressObject*) { Advance(1); };
     operation->OnSetMax = [this](TBasePrgressObject*, int count) { SetMax(count); };

@@ -11,9 +11,15 @@
 
 // Base of an operation that reports its progress ("Prgress" as the program has always spelt
 // it). The events are empty when the object is created.
+class TProgressWindow;
+
 class TBasePrgressObject {
 public:
-    virtual ~TBasePrgressObject() = default;
+    TBasePrgressObject() = default;
+    TBasePrgressObject(const TBasePrgressObject&) = delete;
+    TBasePrgressObject& operator=(const TBasePrgressObject&) = delete;
+    // Leaves the window it is attached to, so neither ever reaches the other once gone.
+    virtual ~TBasePrgressObject();
 
     // A line of information.
     std::function<void(TBasePrgressObject* sender, const QString& text)> OnMessage;
@@ -28,6 +34,10 @@ public:
     void ReportMessage(const QString& text);
     void StepProgress();
     void SetProgressMax(int count);
+
+private:
+    friend class TProgressWindow;
+    TProgressWindow* Window = nullptr;
 };
 
 // What the core needs of a progress window.

@@ -313,6 +313,17 @@ TEST(ProgressContract, AnAttachedOperationDrivesTheWindowAndIsCancelled) {
     EXPECT_FALSE(operation.OnStep);
 }
 
+TEST(ProgressContract, AnOperationGoneFirstLeavesTheWindow) {
+    TProgressLog log;
+    TRecordingProgressWindow window(log);
+    {
+        TCountingOperation operation;
+        window.Attach(&operation);
+    }
+    EXPECT_EQ(window.Attached(), nullptr);
+    window.PressCancel(); // must not reach the operation that is gone
+}
+
 struct TWorkCase {
     const char* What;
     bool Execute;
