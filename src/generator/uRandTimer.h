@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/uDrawContext.h"
+#include "generator/uFitWindow.h"
 #include "generator/uRandListData.h"
 #include "generator/uTimerRange.h"
 #include "library/uProgress.h"
@@ -122,6 +123,8 @@ private:
     void OutputItems();
 
     // --- Time fitting (type 1: the pass is too short, 2: too long)
+    // Links the range's consecutive items; true, with the sum of their durations, when every
+    // slot has an item.
     bool ChainAndSum(TTimerRange& range, int& sum);
     bool PutAndCheck(TTimerRange& range, TPassItems& items);
     bool FitRange(TTimerRange& range, int type, TPassItems& items);
@@ -131,8 +134,16 @@ private:
                      int& flipped) const;
     bool StepToFit(TTimerRange& range, TPassItems& items, int type);
     int PassSum(const TPassItems& items) const;
-    // Puts the replacement in place of the pass item at the position (it takes the old start).
-    void ReplacePassItem(TPassItems& items, int position, std::unique_ptr<TRandedItem> item);
+    // The window the pass items (not yet in the range) must bring the range into: over by up
+    // to the cut allowance of its longest cuttable song, or, with none, short by up to that of
+    // its longest pass item.
+    TFitWindow FitWindow(const TTimerRange& range, const TPassItems& items) const;
+    // The pass sum that the fitting aims at: the window's shortest fitting total.
+    int FitTarget(const TTimerRange& range, const TPassItems& items) const;
+    // Puts the replacement in place of the pass item at the position (it takes the old start);
+    // answers the old item.
+    std::unique_ptr<TRandedItem> ReplacePassItem(TPassItems& items, int position,
+                                                 std::unique_ptr<TRandedItem> item);
     void AddHistory(const TRandedItem& item);
     void RemoveHistory(const TRandedItem& item);
     // Cuts the range's longest cuttable songs until the excess is gone; true when any was cut.

@@ -1,7 +1,6 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
-#include "generator/uCutAllowance.h"
 #include "generator/uRandClassess.h"
 #include "generator/uRandTimer.h"
 #include "settings/uArSongCategories.h"
@@ -146,14 +145,16 @@ void TRandTimer::DrawPassSlots(TTimerRange& range, std::initializer_list<int> cl
         const int sum = PassSum(items);
         if (completing && !IsSingleClass(classes, 2)) {
             const int free = range.FreeTime();
+            const TFitWindow window = FitWindow(range, items);
             int type = 2;
             bool full = false;
-            if (free > sum)
+            if (sum < free - window.Short) {
                 type = 1;
-            else if (!items.empty() && items.back() &&
-                     sum <= free + CutAllowance(items.back()->Duration)) {
+            } else if (window.Holds(sum - free)) {
                 full = PutAndCheck(range, items);
-                type = 1;
+                // Linked again, the stretch may have left the window on either side.
+                if (!full && PassSum(items) < FitTarget(range, items))
+                    type = 1;
             }
             if (InClasses(classes, 3))
                 StepProgress();

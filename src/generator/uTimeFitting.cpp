@@ -73,11 +73,12 @@ int TRandTimer::PassSum(const TPassItems& items) const {
     return sum;
 }
 
-void TRandTimer::ReplacePassItem(TPassItems& items, int position,
-                                 std::unique_ptr<TRandedItem> item) {
+std::unique_ptr<TRandedItem> TRandTimer::ReplacePassItem(TPassItems& items, int position,
+                                                         std::unique_ptr<TRandedItem> item) {
     item->Start = items[position]->Start;
-    items[position] = std::move(item);
+    std::swap(items[position], item);
     AddHistory(*items[position]);
+    return item;
 }
 
 bool TRandTimer::ChainAndSum(TTimerRange& range, int& sum) {
@@ -90,18 +91,44 @@ bool TRandTimer::ChainAndSum(TTimerRange& range, int& sum) {
     sum = 0;
     for (int slot = 0; slot < range.SlotCount(); ++slot) {
         if (!range.Item(slot))
-            return true;
+            return false;
         sum += range.Item(slot)->Duration;
     }
-    return sum >= range.Length;
+    return true;
+}
+
+TFitWindow TRandTimer::FitWindow(const TTimerRange& range, const TPassItems& items) const {
+    int longest = 0;
+    int longestCuttable = 0;
+    for (size_t position = 0; position < items.size(); ++position)
+        if (const TRandedItem* item = items[position].get()) {
+            longest = std::max(longest, item->Duration);
+            if (range.DrawObject(PassSlots[position])->IsCuttable())
+                longestCuttable = std::max(longestCuttable, item->Duration);
+        }
+    for (int slot = 0; slot < range.SlotCount(); ++slot) {
+        const TRandedItem* item = range.Item(slot);
+        if (item && range.DrawObject(slot)->IsCuttable())
+            longestCuttable = std::max(longestCuttable, item->Duration);
+    }
+    if (longestCuttable > 0)
+        return {0, CutAllowance(longestCuttable)};
+    return {CutAllowance(longest), 0};
+}
+
+int TRandTimer::FitTarget(const TTimerRange& range, const TPassItems& items) const {
+    return range.FreeTime() - FitWindow(range, items).Short;
 }
 
 bool TRandTimer::PutAndCheck(TTimerRange& range, TPassItems& items) {
+    const TFitWindow window = FitWindow(range, items);
     for (size_t position = 0; position < items.size(); ++position)
         if (items[position])
             range.PutItem(PassSlots[position], std::move(items[position]));
     int sum = 0;
-    if (ChainAndSum(range, sum)) {
+    // Being full is not enough: a stretch running past what its songs can lose would push songs
+    // past the next fixed hour. One with an empty slot cannot be measured yet.
+    if (!ChainAndSum(range, sum) || window.Holds(sum - range.Length)) {
         for (int slot : PassSlots)
             if (const TRandedItem* item = range.Item(slot))
                 AddHistory(*item);
@@ -116,7 +143,7 @@ bool TRandTimer::PutAndCheck(TTimerRange& range, TPassItems& items) {
 bool TRandTimer::FitRange(TTimerRange& range, int type, TPassItems& items) {
     if (++FitAttempts > 2)
         return false;
-    const int diff = range.FreeTime() - PassSum(items);
+    const int diff = FitTarget(range, items) - PassSum(items);
     if (SwapToFit(range, items, diff))
         return true;
     return StepToFit(range, items, type);
@@ -138,17 +165,23 @@ bool TRandTimer::SwapToFit(TTimerRange& range, TPassItems& items, int diff) {
         if (CheckCancelled())
             return true;
         TRandedItem* old = items[position].get();
-        if (!old)
-            continue;
         TBaseRandObj& object = *range.DrawObject(PassSlots[position]);
+        // Only a category picks its song by the length wanted; a blank or a list would answer
+        // with an item that need not fit and end the fitting as long as before.
+        if (!old || !dynamic_cast<TRandObj*>(&object))
+            continue;
         ReportSlot(object);
         RemoveHistory(*old);
         auto replacement =
             object.Draw(old->Duration + diff, MsToMinutes(old->Start),
                         static_cast<int>(position) == cutPosition ? -2 : tolerance, false, true);
         if (replacement) {
-            ReplacePassItem(items, static_cast<int>(position), std::move(replacement));
-            return true;
+            auto kept = ReplacePassItem(items, static_cast<int>(position), std::move(replacement));
+            if (PutAndCheck(range, items))
+                return true;
+            // The linked lengths missed the window (mixes differ from the draw's): keep the old.
+            RemoveHistory(*items[position]);
+            items[position] = std::move(kept);
         }
         AddHistory(*old);
     }
@@ -199,25 +232,22 @@ int TRandTimer::RandomSwaps(TTimerRange& range, TPassItems& items, int diff) {
     }
     if (PutAndCheck(range, items))
         return 0;
-    return range.FreeTime() - PassSum(items);
+    return FitTarget(range, items) - PassSum(items);
 }
 
 bool TRandTimer::EvaluateFit(const TTimerRange& range, const TPassItems& items, bool netLengths,
                              int type, int& flipped) const {
     int sum = 0;
-    int longest = 0;
-    for (const auto& item : items) {
-        if (!item)
-            continue;
-        sum += netLengths ? item->Duration - item->Mix : item->Duration;
-        longest = std::max(longest, item->Duration);
-    }
+    for (const auto& item : items)
+        if (item)
+            sum += netLengths ? item->Duration - item->Mix : item->Duration;
     const int free = range.FreeTime();
-    if (InWindow(sum, free + CutAllowance(longest), free))
+    const TFitWindow window = FitWindow(range, items);
+    if (InWindow(sum, free + window.Over, free - window.Short))
         return true;
-    if (type == 2 && free > sum)
+    if (type == 2 && sum < free - window.Short)
         flipped = 1;
-    else if (type == 1 && free < sum)
+    else if (type == 1 && sum > free + window.Over)
         flipped = 2;
     return false;
 }
@@ -249,8 +279,12 @@ bool TRandTimer::StepToFit(TTimerRange& range, TPassItems& items, int type) {
                                    : object.DrawLonger(needed, old->Song->SongId, minute, true);
             if (replacement) {
                 ReplacePassItem(items, position, std::move(replacement));
-                if (EvaluateFit(range, items, true, type, flipped))
-                    return true;
+                if (EvaluateFit(range, items, true, type, flipped)) {
+                    // The net lengths only estimate the linked stretch: it must really fit.
+                    if (PutAndCheck(range, items))
+                        return true;
+                    EvaluateFit(range, items, false, type, flipped);
+                }
             } else {
                 old->Exhausted = true;
                 AddHistory(*old);

@@ -202,3 +202,58 @@ TEST_F(RandTimerFixture, StretchesComeOutAtTheirLengthAfterFitting) {
         EXPECT_EQ(Receiver.Items[2].Start + Receiver.Items[2].Duration, total);
     }
 }
+
+// --- Stretches whose songs may not be cut
+
+struct TUncuttableCase {
+    const char* Name;
+    // An advertisement block drawn together with the songs: no swap can change its length.
+    bool LeadingBlank;
+};
+
+class UncuttableStretchTest : public RandTimerFixture,
+                              public ::testing::WithParamInterface<TUncuttableCase> {};
+
+// Nothing shortens such a stretch after the fitting, so whatever the first draw gives, the
+// fitting has to leave it within its length: a song running on would start the fixed hour late.
+TEST_P(UncuttableStretchTest, NeverRunsPastTheFixedHour) {
+    const TUncuttableCase& c = GetParam();
+    for (int s = 100; s <= 300; s += 10) {
+        TTestSong song;
+        song.Title = QStringLiteral("Przebój %1").arg(s);
+        song.Artist = QStringLiteral("Wykonawca %1").arg(s);
+        song.Category = 2;
+        song.Time = s * 1000;
+        AddTestSong(song);
+    }
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        Random.Seed(seed);
+        Timer = NewTimer();
+        Receiver.Items.clear();
+        int start = 0;
+        if (c.LeadingBlank) {
+            AddBlank(0, 60);
+            start = 60;
+        }
+        for (int slot = 0; slot < 3; ++slot)
+            AddCategory(start + slot * 200, 200, 2, false, QStringLiteral("Przeboje"));
+        const int fixedHour = start + 600;
+        AddBlank(fixedHour, 60, true);
+
+        Timer->Run();
+
+        ASSERT_EQ(Receiver.Items.size(), c.LeadingBlank ? 5u : 4u);
+        const TResultItem& fixed = Receiver.Items.back();
+        EXPECT_EQ(fixed.Start, fixedHour * 1000) << "seed " << seed;
+        int total = 0;
+        for (size_t i = 0; i + 1 < Receiver.Items.size(); ++i)
+            total += Receiver.Items[i].Duration;
+        EXPECT_LE(total, fixedHour * 1000) << "seed " << seed;
+        EXPECT_GE(total, fixedHour * 1000 - CutAllowance(300000)) << "seed " << seed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UncuttableStretchTest,
+                         ::testing::Values(TUncuttableCase{"SongsOnly", false},
+                                           TUncuttableCase{"AfterABlank", true}),
+                         [](const auto& info) { return std::string(info.param.Name); });

@@ -2,13 +2,17 @@
 #include "clocks/uClock.h"
 #include "clocks/uClockObjList.h"
 #include "generator/GeneratorFixture.h"
+#include "generator/uCutAllowance.h"
 #include "generator/uFillGenerator.h"
 #include "generator/uRandTimer.h"
 #include "generator/uResultReceiver.h"
 #include "library/uSyntheticLibrary.h"
 
 #include <QHash>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 // A whole weekday from the default station's clock on a small made-up library, with song and
 // performer frequency limits and a blocked label. What comes out is checked against the
@@ -30,6 +34,33 @@ struct TSongFacts {
     int Label1 = -1;
     int Label2 = -1;
 };
+
+// What breaks the fixed hours in a generated day: a position that starts at or after the next
+// fixed hour, or a stretch whose last song runs past that hour by more than the song may lose
+// there (the playout fades a song at a fixed hour; a whole extra song is never meant).
+std::vector<std::string> FixedHourFaults(const std::vector<TResultItem>& items) {
+    std::vector<std::string> faults;
+    int first = -1;
+    for (int next = 0; next < static_cast<int>(items.size()); ++next) {
+        if (!items[next].OwnHour)
+            continue;
+        if (first >= 0 && next > first) {
+            const int hour = items[next].Start;
+            for (int i = first; i < next; ++i)
+                if (items[i].Start >= hour)
+                    faults.push_back("position " + std::to_string(i) + " starts at " +
+                                     std::to_string(items[i].Start) + ", after the fixed hour " +
+                                     std::to_string(hour));
+            const TResultItem& last = items[next - 1];
+            const int overrun = last.Start + last.Duration - hour;
+            if (overrun > CutAllowance(last.Time))
+                faults.push_back("the stretch before " + std::to_string(hour) + " overruns by " +
+                                 std::to_string(overrun) + " ms");
+        }
+        first = next;
+    }
+    return faults;
+}
 
 } // namespace
 
@@ -150,4 +181,15 @@ TEST_F(WholeDayTest, SameSeedGivesTheSameDayWithOrWithoutTheCandidateCache) {
     TCollectingReceiver different;
     Generate(other, different);
     EXPECT_FALSE(cached.Items == different.Items);
+}
+
+TEST_F(WholeDayTest, NoStretchRunsPastItsFixedHour) {
+    for (std::uint32_t seed : {5u, 77u, 2024u}) {
+        TRandom random(seed);
+        TCollectingReceiver receiver;
+        Generate(random, receiver);
+        ASSERT_FALSE(receiver.Items.empty());
+        for (const std::string& fault : FixedHourFaults(receiver.Items))
+            ADD_FAILURE() << "seed " << seed << ": " << fault;
+    }
 }
