@@ -120,12 +120,15 @@ public:
 
     QString Run() {
         QString result;
-        result.reserve(Fmt.size() + 16);
+        result.reserve(Fmt.size() + TextArgsSize());
         while (Pos < Fmt.size()) {
-            const QChar c = Fmt[Pos];
-            if (c != QLatin1Char('%')) {
-                result += c;
-                ++Pos;
+            // The text up to the next placeholder in one piece: statement texts run long.
+            qsizetype next = Fmt.indexOf(QLatin1Char('%'), Pos);
+            if (next < 0)
+                next = Fmt.size();
+            if (next > Pos) {
+                result += QStringView(Fmt).sliced(Pos, next - Pos);
+                Pos = next;
                 continue;
             }
             if (Pos + 1 < Fmt.size() && Fmt[Pos + 1] == QLatin1Char('%')) {
@@ -145,6 +148,15 @@ private:
     const QVariantList& Args;
     qsizetype Pos = 0;
     int NextArg = 0;
+
+    // Room for the text arguments, so that pasting a long one takes no reallocations.
+    qsizetype TextArgsSize() const {
+        qsizetype size = 16;
+        for (const QVariant& arg : Args)
+            if (arg.typeId() == QMetaType::QString)
+                size += static_cast<const QString*>(arg.constData())->size();
+        return size;
+    }
 
     std::optional<QVariant> TakeArg() {
         if (NextArg < 0 || NextArg >= Args.size())

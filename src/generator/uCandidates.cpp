@@ -66,6 +66,8 @@ std::shared_ptr<const TCandidateSet> TCandidateSet::Load(const QString& sql) {
     for (query.Open(); !query.Eof(); query.Next())
         rows.push_back(ReadRow(query));
     query.Close();
+    // Kept for the run: without the growth reserve.
+    rows.shrink_to_fit();
     return std::make_shared<const TCandidateSet>(std::move(rows));
 }
 
@@ -95,37 +97,49 @@ TSortedCandidates TCandidateSet::SortedByTime(bool mixAdjusted) const {
 
 void TCandidateCache::SetEnabled(bool enabled) {
     Enabled = enabled;
+    FilterTexts.SetEnabled(enabled);
     if (!Enabled)
         Clear();
 }
 
-std::shared_ptr<const TCandidateSet> TCandidateCache::Open(const QString& sql) {
-    if (Enabled) {
-        const auto found = Sets.constFind(sql);
-        if (found != Sets.constEnd())
-            return found.value();
-    }
+std::shared_ptr<TCandidateStatement> TCandidateCache::Statement(const QString& sql) {
+    if (!Enabled)
+        return std::make_shared<TCandidateStatement>(sql);
+    auto& statement = Statements[sql];
+    if (!statement)
+        statement = std::make_shared<TCandidateStatement>(sql);
+    return statement;
+}
+
+std::shared_ptr<const TCandidateSet> TCandidateCache::Open(TCandidateStatement& statement) {
+    if (Enabled && statement.Set)
+        return statement.Set;
     ++LoadCount;
-    auto set = TCandidateSet::Load(sql);
+    auto set = TCandidateSet::Load(statement.Text);
     if (Enabled)
-        Sets.insert(sql, set);
+        statement.Set = set;
     return set;
 }
 
-TSortedCandidates TCandidateCache::Sorted(const QString& sql, const TCandidateSet& set,
+TSortedCandidates TCandidateCache::Sorted(TCandidateStatement& statement, const TCandidateSet& set,
                                           bool mixAdjusted) {
     if (!Enabled)
         return set.SortedByTime(mixAdjusted);
-    const auto key = std::make_pair(sql, mixAdjusted);
-    auto found = SortedLists.find(key);
-    if (found == SortedLists.end())
-        found = SortedLists.emplace(key, set.SortedByTime(mixAdjusted)).first;
-    return found->second;
+    std::optional<TSortedCandidates>& sorted = statement.SortedLists[mixAdjusted ? 1 : 0];
+    if (!sorted)
+        sorted = set.SortedByTime(mixAdjusted);
+    return *sorted;
 }
 
 void TCandidateCache::Clear() {
-    Sets.clear();
-    SortedLists.clear();
+    // Slots may still hold their statements: what those gave is forgotten with the rest.
+    for (const auto& statement : std::as_const(Statements)) {
+        statement->Set.reset();
+        for (auto& sorted : statement->SortedLists)
+            sorted.reset();
+    }
+    Statements.clear();
+    FilterTexts.Clear();
 }
 
 const TArtistRules& TArtistRulesCache::Get(int artistId) {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "foundation/uIntegerList.h"
+#include "generator/uSongsFilterUtils.h"
 
 #include <QHash>
 #include <QString>
 #include <QtGlobal>
-#include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -69,26 +70,47 @@ private:
     mutable std::vector<int> BaseCounts;
 };
 
-// The candidate sets of a run by statement text: the library does not change during a run, so a
-// slot's query is run once and its sorted lists are copied for every later draw. With caching
-// off every Open runs the statement again (same results, for comparison).
+// One candidate statement of a run. Its text is held once however many slots run it, and what
+// running it gave is kept with it while the cache is on.
+class TCandidateStatement {
+public:
+    explicit TCandidateStatement(QString text) : Text(std::move(text)) {}
+    const QString Text;
+
+private:
+    friend class TCandidateCache;
+    std::shared_ptr<const TCandidateSet> Set;
+    std::optional<TSortedCandidates> SortedLists[2]; // plain, mix-adjusted
+};
+
+// The candidate statements of a run and what they gave: the library does not change during a
+// run, so a statement is run once and its sorted lists are copied for every later draw. A slot
+// keeps its statement, so a draw finds the rows without hashing the statement's text, which
+// lists every characteristic id of the filter. With caching off every Open runs the statement
+// again (same results, for comparison). Also holds the run's filter texts.
 class TCandidateCache {
 public:
-    explicit TCandidateCache(bool enabled = true) : Enabled(enabled) {}
+    explicit TCandidateCache(bool enabled = true) : Enabled(enabled), FilterTexts(enabled) {}
     void SetEnabled(bool enabled);
     bool IsEnabled() const { return Enabled; }
-    std::shared_ptr<const TCandidateSet> Open(const QString& sql);
-    // The time-sorted list of the set opened with this text.
-    TSortedCandidates Sorted(const QString& sql, const TCandidateSet& set, bool mixAdjusted);
+    // The run's statement with this text: equal texts give the same statement.
+    std::shared_ptr<TCandidateStatement> Statement(const QString& sql);
+    // Runs the statement on the process-wide store; errors throw SQLite::Exception.
+    std::shared_ptr<const TCandidateSet> Open(TCandidateStatement& statement);
+    std::shared_ptr<const TCandidateSet> Open(const QString& sql) { return Open(*Statement(sql)); }
+    // The time-sorted list of the set the statement gave.
+    TSortedCandidates Sorted(TCandidateStatement& statement, const TCandidateSet& set,
+                             bool mixAdjusted);
     // How many statements were run (for tests of the cache).
     int Loads() const { return LoadCount; }
+    TFilterCache& Filters() { return FilterTexts; }
     void Clear();
 
 private:
     bool Enabled;
     int LoadCount = 0;
-    QHash<QString, std::shared_ptr<const TCandidateSet>> Sets;
-    std::map<std::pair<QString, bool>, TSortedCandidates> SortedLists;
+    QHash<QString, std::shared_ptr<TCandidateStatement>> Statements;
+    TFilterCache FilterTexts;
 };
 
 // The frequency settings of an artist's row, read once per run.

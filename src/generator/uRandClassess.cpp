@@ -101,28 +101,32 @@ bool TRandObj::IsCuttable() const {
 }
 
 void TRandObj::Prepare(TMainBaseQuery& query) {
-    LoadCharacterIds(CharacterIds, TypeIds, TempoIds, &query, Any, VocalIds, AtmosphereIds,
-                     LanguageIds);
+    CharacterIds = Context().Candidates().Filters().CharacterIds(
+        {TypeIds, TempoIds, LanguageIds, AtmosphereIds, VocalIds, Any}, query);
     BuildQuery();
     ClassifyPass();
 }
 
 void TRandObj::BuildQuery() {
-    QueryTemplate = CandidateTemplate(SCat, Lab1, Lab2, Any, YearIds, CharacterIds);
+    QueryTemplate =
+        Context().Candidates().Filters().Template({SCat, Lab1, Lab2, Any, YearIds, CharacterIds});
 }
 
 void TRandObj::OpenCandidates() {
     const QString extra = ExTime ? ExactTimeCondition(SlotTime) : QString();
-    if (OpenSql.isEmpty() || extra != OpenSqlExtra || QueryTemplate != OpenSqlTemplate) {
-        OpenSql = Format(QueryTemplate, {extra, kCandidateOrder});
+    const bool sameTemplate =
+        QueryTemplate.isSharedWith(OpenSqlTemplate) || QueryTemplate == OpenSqlTemplate;
+    TCandidateCache& cache = Context().Candidates();
+    if (!OpenStatement || extra != OpenSqlExtra || !sameTemplate) {
+        OpenStatement = cache.Statement(Format(QueryTemplate, {extra, kCandidateOrder}));
         OpenSqlTemplate = QueryTemplate;
         OpenSqlExtra = extra;
     }
-    Rows = Context().Candidates().Open(OpenSql);
+    Rows = cache.Open(*OpenStatement);
 }
 
 void TRandObj::LoadCandidates(bool mixAdjusted) {
-    TSortedCandidates sorted = Context().Candidates().Sorted(OpenSql, *Rows, mixAdjusted);
+    TSortedCandidates sorted = Context().Candidates().Sorted(*OpenStatement, *Rows, mixAdjusted);
     Candidates = std::move(sorted.List);
     CandidateRows = std::move(sorted.Rows);
 }

@@ -5,6 +5,7 @@
 #include "generator/uDrawContext.h"
 #include "generator/uRandHistory.h"
 #include "generator/uRandListData.h"
+#include "generator/uSongsFilterUtils.h"
 
 #include <QString>
 #include <QStringList>
@@ -114,7 +115,7 @@ public:
     QStringList YearIds;
     bool Any = true;
     QString QueryTemplate;
-    QStringList CharacterIds;
+    TCharacterIds CharacterIds;
     TDoubleIntegerList Candidates;  // key TimeKey, value song id
     std::vector<int> CandidateRows; // the row of each loaded candidate (until one is removed)
 
@@ -145,8 +146,8 @@ public:
     std::unique_ptr<TAllowedSong> DrawLeastPlayed(int needed, int startMinute);
 
 private:
-    QString OpenSql;
-    // What OpenSql was filled from: the template lists every characteristic id of the
+    std::shared_ptr<TCandidateStatement> OpenStatement;
+    // What OpenStatement was filled from: the template lists every characteristic id of the
     // slot's filter (thousands in a large library), too long to fill again at every draw.
     QString OpenSqlTemplate;
     QString OpenSqlExtra;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/uSongsFilterUtils.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,7 @@ public:
     QStringList LanguageIds;
     QStringList TypeIds;
     QStringList YearIds;
-    QStringList CharacterIds;
+    TCharacterIds CharacterIds;
     int SCat = -1;
     // Set by BuildWhere: no label, characteristic or year condition, so DatSongs is not joined.
     bool NoConditions = false;

@@ -6,6 +6,9 @@
 #include "settings/uCharacteristics.h"
 #include "settings/uSettings.h"
 
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -44,9 +47,16 @@ QString LabelCondition(int labelId) {
                   {labelId, labelId});
 }
 
-QString InList(const QStringList& ids) {
-    return QStringLiteral("BaseSongs.Character_Id IN (") + ids.join(QLatin1Char(',')) +
-           QLatin1Char(')');
+void AppendInList(QString& text, const TCharacterIds& ids, qsizetype first, qsizetype end) {
+    text += QLatin1StringView("BaseSongs.Character_Id IN (");
+    char digits[16];
+    for (qsizetype i = first; i < end; ++i) {
+        if (i > first)
+            text += QLatin1Char(',');
+        const auto written = std::to_chars(std::begin(digits), std::end(digits), ids[i]);
+        text += QLatin1StringView(digits, written.ptr - digits);
+    }
+    text += QLatin1Char(')');
 }
 
 // The trimmed text as a year; nothing when it is not a whole number.
@@ -75,7 +85,7 @@ QString KindClause(const QStringList& values, const QString& column, const QStri
     return text + QLatin1Char(')');
 }
 
-void LoadCharacterIds(QStringList& result, const QStringList& type, const QStringList& tempo,
+void LoadCharacterIds(TCharacterIds& result, const QStringList& type, const QStringList& tempo,
                       TMainBaseQuery* query, bool any, const QStringList& vocal,
                       const QStringList& atmosphere, const QStringList& language) {
     result.clear();
@@ -105,7 +115,7 @@ void LoadCharacterIds(QStringList& result, const QStringList& type, const QStrin
     }
     query->SetSQL(Format(sqlCharacterIds, clauses));
     for (query->Open(); !query->Eof(); query->Next())
-        result.append(QString::number(query->AsInteger(QStringLiteral("Character_Id"))));
+        result.append(query->AsInteger(QStringLiteral("Character_Id")));
     query->Close();
 }
 
@@ -124,20 +134,25 @@ QString LabelsClause(const QString& lab1, const QString& lab2, bool any) {
     return LabelIdsClause(idOf(lab1), idOf(lab2), any);
 }
 
-QString CharIdsClause(bool afterEarlier, const QStringList& ids) {
+QString CharIdsClause(bool afterEarlier, const TCharacterIds& ids) {
     if (ids.isEmpty())
         return {};
     QString text = afterEarlier ? QStringLiteral(" AND (") : QStringLiteral(" (");
+    // Up to seven digits and a comma per id: one allocation for the whole clause.
+    text.reserve(64 + ids.size() * 8 + (ids.size() / kMaxInListIds + 1) * 40);
     if (ids.size() <= kMaxInListIds) {
-        text += InList(ids);
+        AppendInList(text, ids, 0, ids.size());
     } else {
-        for (int first = 0; first < ids.size(); first += kMaxInListIds) {
+        for (qsizetype first = 0; first < ids.size(); first += kMaxInListIds) {
             if (first > 0)
-                text += QStringLiteral(" OR ");
-            text += QLatin1Char('(') + InList(ids.mid(first, kMaxInListIds)) + QLatin1Char(')');
+                text += QLatin1StringView(" OR ");
+            text += QLatin1Char('(');
+            AppendInList(text, ids, first, std::min<qsizetype>(first + kMaxInListIds, ids.size()));
+            text += QLatin1Char(')');
         }
     }
-    return text + kClauseEnd;
+    text += kClauseEnd;
+    return text;
 }
 
 QString YearClause(const QString& text) {
@@ -180,7 +195,7 @@ QString YearsClause(bool afterEarlier, const QStringList& yearIds) {
 }
 
 QString CandidateTemplate(int sCat, const QString& lab1, const QString& lab2, bool any,
-                          const QStringList& yearIds, const QStringList& characterIds) {
+                          const QStringList& yearIds, const TCharacterIds& characterIds) {
     const QString labels = LabelsClause(lab1, lab2, any);
     const QString chars = CharIdsClause(!labels.isEmpty(), characterIds);
     const QString years = YearsClause(!labels.isEmpty() || !chars.isEmpty(), yearIds);
@@ -197,4 +212,55 @@ QString SingleSongQuery(int songId) {
 
 QString ExactTimeCondition(int slotTimeMs) {
     return Format(QStringLiteral(" AND BaseSongs.Song_Time >= %d "), {slotTimeMs});
+}
+
+size_t qHash(const TCharFilter& filter, size_t seed) {
+    return qHashMulti(seed, filter.Type, filter.Tempo, filter.Language, filter.Atmosphere,
+                      filter.Vocal, filter.Any);
+}
+
+size_t qHash(const TTemplateArgs& args, size_t seed) {
+    return qHashMulti(seed, args.SCat, args.Lab1, args.Lab2, args.Any, args.YearIds,
+                      args.CharacterIds);
+}
+
+void TFilterCache::SetEnabled(bool enabled) {
+    Enabled = enabled;
+    if (!Enabled)
+        Clear();
+}
+
+TCharacterIds TFilterCache::CharacterIds(const TCharFilter& filter, TMainBaseQuery& query) {
+    if (Enabled) {
+        const auto found = Ids.constFind(filter);
+        if (found != Ids.constEnd())
+            return found.value();
+    }
+    TCharacterIds ids;
+    ++CharacterLoadCount;
+    LoadCharacterIds(ids, filter.Type, filter.Tempo, &query, filter.Any, filter.Vocal,
+                     filter.Atmosphere, filter.Language);
+    ids.squeeze();
+    if (Enabled)
+        Ids.insert(filter, ids);
+    return ids;
+}
+
+QString TFilterCache::Template(const TTemplateArgs& args) {
+    if (Enabled) {
+        const auto found = Templates.constFind(args);
+        if (found != Templates.constEnd())
+            return found.value();
+    }
+    QString text = CandidateTemplate(args.SCat, args.Lab1, args.Lab2, args.Any, args.YearIds,
+                                     args.CharacterIds);
+    text.squeeze();
+    if (Enabled)
+        Templates.insert(args, text);
+    return text;
+}
+
+void TFilterCache::Clear() {
+    Ids.clear();
+    Templates.clear();
 }

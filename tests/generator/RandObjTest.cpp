@@ -1,5 +1,6 @@
 #include "generator/GeneratorFixture.h"
 #include "generator/uCutAllowance.h"
+#include "generator/uSongsFilterUtils.h"
 
 #include <set>
 
@@ -187,6 +188,61 @@ TEST_F(RandObjTest, CachedCandidatesGiveTheSameDay) {
     EXPECT_EQ(reloads, static_cast<int>(reloaded.size()));
 }
 
+TEST_F(RandObjTest, SlotsWithOneFilterShareTheirIdsTemplateAndRows) {
+    const int three = AddTestSong({.Title = "Typ 3", .Type = 3});
+    const int five = AddTestSong({.Title = "Typ 5", .Type = 5});
+    TCandidateCache& cache = Context->Run.Candidates;
+    const int idLoads = cache.Filters().CharacterLoads();
+    const auto filtered = [&](const QString& type) {
+        auto slot = MakeSlot<TRandObj>(4);
+        slot->SCat = 1;
+        slot->TypeIds = {type};
+        TMainBaseQuery query;
+        slot->Prepare(query);
+        return slot;
+    };
+    const auto first = filtered("3");
+    const auto second = filtered("3");
+    const auto other = filtered("5");
+    EXPECT_EQ(cache.Filters().CharacterLoads() - idLoads, 2);
+    EXPECT_TRUE(first->CharacterIds.isSharedWith(second->CharacterIds));
+    EXPECT_TRUE(first->QueryTemplate.isSharedWith(second->QueryTemplate));
+    EXPECT_NE(first->QueryTemplate, other->QueryTemplate);
+
+    const int loads = cache.Loads();
+    const auto drawn = [&](TRandObj& slot) {
+        auto item = slot.Draw(100000, 600, -1, true, false);
+        return item ? item->Song->SongId : -1;
+    };
+    EXPECT_EQ(drawn(*first), three);
+    EXPECT_EQ(drawn(*second), three);
+    EXPECT_EQ(drawn(*other), five);
+    EXPECT_EQ(cache.Loads() - loads, 2) << "one statement per filter";
+
+    // Forgotten, the rows are read again; the slots keep their texts.
+    cache.Clear();
+    EXPECT_EQ(drawn(*second), three);
+    EXPECT_EQ(cache.Loads() - loads, 3);
+}
+
+TEST_F(RandObjTest, CandidateStatementsByText) {
+    TCandidateCache cache;
+    const QString text = SingleSongQuery(Song("Jedna", 200000));
+    const auto statement = cache.Statement(text);
+    EXPECT_EQ(cache.Statement(QString(text)), statement) << "an equal text, not only the same";
+    EXPECT_NE(cache.Statement(SingleSongQuery(-5)), statement);
+    const auto rows = cache.Open(*statement);
+    EXPECT_EQ(rows->Count(), 1);
+    EXPECT_EQ(cache.Open(text), rows);
+    EXPECT_EQ(cache.Loads(), 1);
+
+    TCandidateCache off(false);
+    EXPECT_NE(off.Statement(text), off.Statement(text));
+    off.Open(text);
+    off.Open(text);
+    EXPECT_EQ(off.Loads(), 2);
+}
+
 TEST_F(RandObjTest, BlankAndPassClasses) {
     auto blank = MakeSlot<TBlankObj>(9);
     blank->SetSlotTime(30);
@@ -205,11 +261,11 @@ TEST_F(RandObjTest, BlankAndPassClasses) {
         bool HPrior;
         bool ExTime;
         QString Lab1;
-        QStringList CharacterIds;
+        TCharacterIds CharacterIds;
         int Expected;
     } cases[] = {
         {"high priority", true, true, "", {}, 1}, {"exact time", false, true, "X", {}, 2},
-        {"label", false, false, "X", {}, 3},      {"characteristics", false, false, "", {"4"}, 3},
+        {"label", false, false, "X", {}, 3},      {"characteristics", false, false, "", {4}, 3},
         {"plain", false, false, "", {}, 4},
     };
     for (const auto& c : cases) {

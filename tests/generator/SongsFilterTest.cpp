@@ -16,15 +16,18 @@ const QString kCandidateFields = QStringLiteral(
     "DatSongs.SongDat_Id, DatSongs.Mix, DatSongs.NStart, DatSongs.Nend \r\n"
     " FROM BaseSongs, DatSongs\r\n");
 
-QStringList Numbers(int first, int last) {
-    QStringList ids;
+TCharacterIds Numbers(int first, int last) {
+    TCharacterIds ids;
     for (int i = first; i <= last; ++i)
-        ids.append(QString::number(i));
+        ids.append(i);
     return ids;
 }
 
 QString InList(int first, int last) {
-    return QStringLiteral("BaseSongs.Character_Id IN (") + Numbers(first, last).join(',') + ')';
+    QStringList texts;
+    for (int id : Numbers(first, last))
+        texts.append(QString::number(id));
+    return QStringLiteral("BaseSongs.Character_Id IN (") + texts.join(',') + ')';
 }
 
 struct TTextCase {
@@ -66,8 +69,8 @@ TEST(SongsFilterClauses, LabelIdsClause) {
 
 TEST(SongsFilterClauses, CharIdsClauseChunksByThousand) {
     ExpectTexts({
-        {"first", CharIdsClause(false, {"7", "9"}), " (BaseSongs.Character_Id IN (7,9)) \r\n"},
-        {"after labels", CharIdsClause(true, {"7"}), " AND (BaseSongs.Character_Id IN (7)) \r\n"},
+        {"first", CharIdsClause(false, {7, 9}), " (BaseSongs.Character_Id IN (7,9)) \r\n"},
+        {"after labels", CharIdsClause(true, {7}), " AND (BaseSongs.Character_Id IN (7)) \r\n"},
         {"none", CharIdsClause(true, {}), ""},
         {"1000 ids: one list", CharIdsClause(false, Numbers(1, 1000)),
          " (" + InList(1, 1000) + ") \r\n"},
@@ -108,7 +111,7 @@ TEST(SongsFilterClauses, CandidateTemplates) {
         {"no conditions", CandidateTemplate(3, "", "", true, {}, {}),
          kCandidateFields + " WHERE BaseSongs.Category = \"3\" AND BaseSongs.Song_Id = "
                             "DatSongs.SongDat_Id %s\r\n ORDER BY %s"},
-        {"characteristics", CandidateTemplate(1, "", "", true, {}, {"7", "9"}),
+        {"characteristics", CandidateTemplate(1, "", "", true, {}, {7, 9}),
          kCandidateFields + " WHERE BaseSongs.Category = \"1\" AND BaseSongs.Song_Id = "
                             "DatSongs.SongDat_Id AND   (BaseSongs.Character_Id IN (7,9)) \r\n"
                             "  %s \r\n ORDER BY %s"},
@@ -148,8 +151,8 @@ protected:
         return ids;
     }
 
-    static QStringList CharIds(const QStringList& type, const QStringList& tempo, bool any) {
-        QStringList ids;
+    static TCharacterIds CharIds(const QStringList& type, const QStringList& tempo, bool any) {
+        TCharacterIds ids;
         LoadCharacterIds(ids, type, tempo, nullptr, any, {}, {}, {});
         return ids;
     }
@@ -157,23 +160,23 @@ protected:
 
 TEST_F(SongsFilterStoreTest, LoadCharacterIdsRunsTheKindConditions) {
     TMainBaseQuery query;
-    QStringList ids;
+    TCharacterIds ids;
     LoadCharacterIds(ids, {"3", "5"}, {"2"}, &query, true, {}, {}, {});
     EXPECT_TRUE(query.SQL().contains(
         "WHERE ((chars.Type = 3)OR(chars.Type = 5)) AND ((chars.Tempo = 2))    \r\n ORDER BY "
         "chars.Character_Id"))
         << query.SQL().toStdString();
     // A and D share one combination row.
-    EXPECT_EQ(ids, QStringList({QString::number(CharacterOf(A)), QString::number(CharacterOf(B))}));
+    EXPECT_EQ(ids, TCharacterIds({CharacterOf(A), CharacterOf(B)}));
 
-    const QStringList either = CharIds({"1"}, {"2"}, false);
+    const TCharacterIds either = CharIds({"1"}, {"2"}, false);
     EXPECT_EQ(either.size(), 3) << "type 1 or tempo 2";
     EXPECT_TRUE(CharIds({}, {}, true).isEmpty());
 }
 
 TEST_F(SongsFilterStoreTest, CandidateQueryAdmitsTheMatchingSongs) {
-    const QStringList typeAndTempo = CharIds({"3", "5"}, {"2"}, true);
-    const QStringList noRow = CharIds({"18"}, {}, true);
+    const TCharacterIds typeAndTempo = CharIds({"3", "5"}, {"2"}, true);
+    const TCharacterIds noRow = CharIds({"18"}, {}, true);
     ASSERT_TRUE(noRow.isEmpty());
     struct {
         const char* Name;
@@ -198,6 +201,35 @@ TEST_F(SongsFilterStoreTest, CandidateQueryAdmitsTheMatchingSongs) {
         EXPECT_EQ(Candidates(c.Template), c.Expected) << c.Name;
     EXPECT_EQ(Candidates(CandidateTemplate(1, "", "", true, {}, {}), ExactTimeCondition(200000)),
               std::set<int>({A, B}));
+}
+
+TEST_F(SongsFilterStoreTest, FilterCacheGivesWhatLoadingGivesOncePerFilter) {
+    const TCharFilter typeAndTempo{.Type = {"3", "5"}, .Tempo = {"2"}};
+    const TCharFilter typeOrTempo{.Type = {"1"}, .Tempo = {"2"}, .Any = false};
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "cache on" : "cache off");
+        TFilterCache cache(enabled);
+        TMainBaseQuery query;
+        const TCharacterIds first = cache.CharacterIds(typeAndTempo, query);
+        const TCharacterIds again = cache.CharacterIds(typeAndTempo, query);
+        EXPECT_EQ(first, CharIds({"3", "5"}, {"2"}, true));
+        EXPECT_EQ(again, first);
+        EXPECT_EQ(first.isSharedWith(again), enabled);
+        EXPECT_EQ(cache.CharacterIds(typeOrTempo, query), CharIds({"1"}, {"2"}, false));
+        EXPECT_EQ(cache.CharacterLoads(), enabled ? 2 : 3);
+
+        const TTemplateArgs args{
+            .SCat = 1, .Lab1 = "Sony", .YearIds = {"4"}, .CharacterIds = first};
+        const QString made = cache.Template(args);
+        const QString madeAgain = cache.Template(args);
+        EXPECT_EQ(made, CandidateTemplate(1, "Sony", "", true, {"4"}, first));
+        EXPECT_EQ(madeAgain, made);
+        EXPECT_EQ(made.isSharedWith(madeAgain), enabled);
+        TTemplateArgs otherCategory = args;
+        otherCategory.SCat = 2;
+        EXPECT_EQ(cache.Template(otherCategory),
+                  CandidateTemplate(2, "Sony", "", true, {"4"}, first));
+    }
 }
 
 TEST_F(SongsFilterStoreTest, SingleSongQueryNeedsTheDatRow) {
