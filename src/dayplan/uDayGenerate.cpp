@@ -27,6 +27,7 @@ TDayResult TDayLifecycle::Generate() {
     }
 
     bool generateOk = true;
+    bool stoppedEarly = false;
     const std::unique_ptr<TProgressWindow> progress = NewProgressWindow();
     progress->SetOperation(DayText::Generating);
     progress->SetInfo(DayText::Preparing);
@@ -41,8 +42,9 @@ TDayResult TDayLifecycle::Generate() {
         if (generateOk) {
             ProcessPendingEvents();
             generator.Run();
-            // A run stopped with "Przerwij" leaves the day planned, not half generated.
-            generateOk = !generator.IsCancelled();
+            // Stopped with "Przerwij", or by a category with nothing left to draw: the list drawn
+            // so far becomes the pending day, for the music director to finish by hand.
+            stoppedEarly = generator.IsCancelled();
         }
         progress->Attach(nullptr);
     };
@@ -58,5 +60,5 @@ TDayResult TDayLifecycle::Generate() {
     FPlayList.ViewDate = FShownDate;
     FDayClock.ClearClock();
     FHost.ViewsChanged();
-    return TDayResult::drDone;
+    return stoppedEarly ? TDayResult::drRefused : TDayResult::drDone;
 }

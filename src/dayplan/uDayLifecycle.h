@@ -53,10 +53,12 @@ public:
     void PickDate(const QDate& date);
 
     // --- The operations of the pages
-    TDayResult ChooseClock();           // "Wybierz zegar"
-    void StartEmptyClock();             // "Pusty zegar"
-    TDayResult ChangeClock();           // "Zmień zegar"
-    TDayResult Generate();              // "Generuj"
+    TDayResult ChooseClock(); // "Wybierz zegar"
+    void StartEmptyClock();   // "Pusty zegar"
+    TDayResult ChangeClock(); // "Zmień zegar"
+    // "Generuj". A run stopped early still leaves its items as the pending day; the answer is
+    // then drRefused.
+    TDayResult Generate();
     TDayResult Accept();                // "Zatwierdź"
     TDayResult Back();                  // "Wstecz"
     TDayResult Export(int filterIndex); // 1 ".mix", 2 ".txt"

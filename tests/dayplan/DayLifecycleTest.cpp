@@ -2,6 +2,7 @@
 #include "dayplan/uDayMessages.h"
 #include "library/uDBMainBase.h"
 #include "library/uMainBaseQuery.h"
+#include "library/uProgress.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,23 @@ std::unique_ptr<TResultSongData> Blank(int start, int length) {
     position->DbTime = length;
     return position;
 }
+
+// Presses "Przerwij" once the run has made a number of steps.
+class TCancellingWindow final : public TProgressWindow {
+public:
+    explicit TCancellingWindow(int steps) : Steps(steps) {}
+    void SetOperation(const QString&) override {}
+    void SetInfo(const QString&) override {}
+    void SetMax(int) override {}
+    void Advance(int) override {
+        if (--Steps == 0)
+            CancelAttached();
+    }
+    void Execute() override { RunWork(); }
+
+private:
+    int Steps;
+};
 
 } // namespace
 
@@ -263,4 +281,19 @@ TEST_F(DayLifecycleTest, ExportCutsTheChosenNameAtItsFirstDot) {
     EXPECT_TRUE(QFile::exists(Station.Path(QStringLiteral("a.b/dzien.txt"))));
     EXPECT_EQ(Host.ExportDir, Config.PlayListDir);
     EXPECT_TRUE(QDir(Config.PlayListDir).exists());
+}
+
+TEST_F(DayLifecycleTest, AStoppedRunLeavesWhatItDrewAsThePendingDay) {
+    GenerateDay(FirstDay);
+    const int whole = Days->PlayList().Count();
+    Prompt.QueueAnswers({true});
+    ASSERT_EQ(Days->Back(), TDayResult::drDone);
+    ASSERT_EQ(Days->State(), dsFuture);
+
+    SetProgressWindowFactory([] { return std::make_unique<TCancellingWindow>(1); });
+    EXPECT_EQ(Days->Generate(), TDayResult::drRefused);
+    SetProgressWindowFactory({});
+    EXPECT_EQ(Days->State(), dsPending);
+    EXPECT_LT(Days->PlayList().Count(), whole);
+    EXPECT_EQ(Days->PlayList().PendingPath, PlanFilePath(pkCurrent, FirstDay));
 }
