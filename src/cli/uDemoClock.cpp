@@ -24,6 +24,8 @@ constexpr int kLivelyTo = 19;
 
 const QString kJingleName = QStringLiteral("Jingiel stacji");
 const QString kNewsName = QStringLiteral("Serwis informacyjny");
+const QString kMusicName = QStringLiteral("Muzyka");
+constexpr int kDaySeconds = 24 * kHourSeconds;
 
 // Songs without a time blockade, in the order they were stored; %1 narrows them to a category.
 const QString sqlListSongs =
@@ -164,6 +166,21 @@ bool FillHour(TClock& clock, int hour, QString* error) {
     return true;
 }
 
+// The last hour has no fixed hour after it: one more music slot takes it to midnight, so a
+// generated day is complete.
+bool FillToMidnight(TClock& clock, QString* error) {
+    const int rest = kDaySeconds - clock.ClockTotalTime();
+    if (rest <= 0)
+        return true;
+    TClockObjData* row = AppendRow(clock, CategoryList->FindByName(kMusicName));
+    if (!row) {
+        *error = MissingObjectText(kMusicName);
+        return false;
+    }
+    clock.SetRowPlayTime(row, rest, false);
+    return true;
+}
+
 } // namespace
 
 bool WriteDemoClock(const QString& path, QString* error) {
@@ -183,6 +200,8 @@ bool WriteDemoClock(const QString& path, QString* error) {
     for (int hour = 0; hour < 24; ++hour)
         if (!FillHour(clock, hour, error))
             return false;
+    if (!FillToMidnight(clock, error))
+        return false;
     QDir().mkpath(QFileInfo(path).path());
     if (!clock.SaveClockFile(path, true)) {
         *error = QStringLiteral("Błąd podczas zapisywania pliku \"%1\".")
