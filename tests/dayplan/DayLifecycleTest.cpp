@@ -297,3 +297,17 @@ TEST_F(DayLifecycleTest, AStoppedRunLeavesWhatItDrewAsThePendingDay) {
     EXPECT_LT(Days->PlayList().Count(), whole);
     EXPECT_EQ(Days->PlayList().PendingPath, PlanFilePath(pkCurrent, FirstDay));
 }
+
+TEST_F(DayLifecycleTest, ClearingTheLibraryKeepsThePlanFiles) {
+    GenerateDay(FirstDay);
+    Days->ShowNextDay();
+    EXPECT_EQ(Days->ClearLibrary(), TDayResult::drRefused) << "answered No";
+    Prompt.QueueAnswers({true});
+    ASSERT_EQ(Days->ClearLibrary(), TDayResult::drDone);
+    EXPECT_EQ(Prompt.Questions().last(), DayText::ClearLibrary);
+    TMainBaseQuery query;
+    query.SetSQL(QStringLiteral("SELECT COUNT(*) AS N FROM BaseSongs WHERE Song_Id <> -1"));
+    query.Open();
+    EXPECT_EQ(query.AsInteger(QStringLiteral("N")), 0);
+    EXPECT_EQ(FilesOf(FirstDay), (QStringList{QStringLiteral("plp"), QStringLiteral("plz")}));
+}
