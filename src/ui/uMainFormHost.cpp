@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <functional>
 
 // --- What the day's lifecycle asks of the window
 
@@ -122,22 +123,26 @@ void TMainForm::ConnectActions() {
     connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
 
     // The row actions work on the view of the shown state.
-    const auto onRows = [this](void (TResultForm::*onList)(), void (TClockTree::*onClock)()) {
-        return [this, onList, onClock] {
+    const auto onRows = [this](std::function<void(TResultForm&)> onList,
+                               std::function<void(TClockTree&)> onClock) {
+        return [this, onList = std::move(onList), onClock = std::move(onClock)] {
             const TDayState state = ShownState();
             if (state == dsPending && FResultForm)
-                (FResultForm->*onList)();
+                onList(*FResultForm);
             else if (state == dsFuture && FClockTree)
-                (FClockTree->*onClock)();
+                onClock(*FClockTree);
             UpdateActions();
         };
     };
     connect(acnTimerUp, &QAction::triggered, this,
-            onRows(&TResultForm::MoveUp, &TClockTree::MoveUp));
+            onRows([](TResultForm& list) { list.MoveUp(); },
+                   [](TClockTree& clock) { clock.MoveUp(); }));
     connect(acnTimerDown, &QAction::triggered, this,
-            onRows(&TResultForm::MoveDown, &TClockTree::MoveDown));
+            onRows([](TResultForm& list) { list.MoveDown(); },
+                   [](TClockTree& clock) { clock.MoveDown(); }));
     connect(acnTimerDelItem, &QAction::triggered, this,
-            onRows(&TResultForm::DeletePosition, &TClockTree::DeleteRow));
+            onRows([](TResultForm& list) { list.DeletePosition(); },
+                   [](TClockTree& clock) { clock.DeleteRow(); }));
     connect(acnTimerNewItem, &QAction::triggered, this, [this] {
         // A planned day's clock has no add action of its own (rows come with the clock editor).
         if (ShownState() == dsPending && FResultForm)
