@@ -85,16 +85,22 @@ bool TClockObjList::SaveCategories(bool force) {
 TBaseClockObject* TClockObjList::AddObject(std::unique_ptr<TBaseClockObject> object, int id) {
     if (!object)
         return nullptr;
-    if (id == -1 && FLastId >= LastOrdinaryId) {
-        // NextId would hand out 10000, an id the list cannot keep.
-        LogMessage(msCategoryList, 2,
-                   kIdsUsedUp.arg(object->ObjName(), QString::number(LastOrdinaryId)));
-        return nullptr;
-    }
     if (id != -1 && (id < 0 || id >= FirstInvalidCategoryId || IndexOfId(id) >= 0))
         return nullptr;
+    if (id == -1) {
+        // Ids given explicitly may already stand where the counter goes next.
+        while (FLastId < LastOrdinaryId && IndexOfId(FLastId + 1) >= 0)
+            ++FLastId;
+        if (FLastId >= LastOrdinaryId) {
+            // NextId would hand out 10000, an id the list cannot keep.
+            LogMessage(msCategoryList, 2,
+                       kIdsUsedUp.arg(object->ObjName(), QString::number(LastOrdinaryId)));
+            return nullptr;
+        }
+        id = NextId();
+    }
     MakeNameUnique(*object);
-    object->Id = id == -1 ? NextId() : id;
+    object->Id = id;
     TBaseClockObject* added = Insert(std::move(object));
     NotifyListeners(nkAdded, added);
     added->Owner = this;

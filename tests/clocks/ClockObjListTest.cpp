@@ -254,6 +254,18 @@ TEST_F(ClockObjListTest, NextIdHandsOutOrdinaryIdsThen10000ForGood) {
     }
 }
 
+TEST_F(ClockObjListTest, AHandedOutIdSkipsIdsGivenExplicitly) {
+    WriteList(QStringLiteral("lastId=\"-1\""), {});
+    List.LoadCategories();
+    ASSERT_NE(List.AddObject(NewCategory(QStringLiteral("Pierwsza")), 0), nullptr);
+    ASSERT_NE(List.AddObject(NewCategory(QStringLiteral("Druga")), 1), nullptr);
+
+    TBaseClockObject* added = List.AddObject(NewCategory(QStringLiteral("Trzecia")));
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Id, 2);
+    EXPECT_EQ(List.FindById(0)->ObjName(), QStringLiteral("Pierwsza"));
+}
+
 TEST_F(ClockObjListTest, AddingWhenTheOrdinaryIdsAreUsedUpIsRefused) {
     WriteList(QStringLiteral("lastId=\"9899\""), {});
     List.LoadCategories();
