@@ -21,6 +21,14 @@ QDate ParseCliDate(const QString& text, QTextStream& err) {
     return text.size() == 10 ? date : QDate();
 }
 
+QDate DayArgument(TCliContext& context, int argCount) {
+    if (context.Args.size() != argCount) {
+        context.Err << QStringLiteral("Błędna liczba argumentów. Zobacz --help.") << Qt::endl;
+        return {};
+    }
+    return ParseCliDate(context.Args.first(), context.Err);
+}
+
 int ExitCodeOf(TDayResult result) {
     switch (result) {
     case TDayResult::drDone:
@@ -60,11 +68,7 @@ bool RequireState(const TDayLifecycle& days, TDayState state, QTextStream& err) 
 
 int RunDayCommand(TCliContext& context, int argCount, TCliDayHost& host,
                   const TDayOperation& operation, bool saveDay) {
-    if (context.Args.size() != argCount) {
-        context.Err << QStringLiteral("Błędna liczba argumentów. Zobacz --help.") << Qt::endl;
-        return ceUsage;
-    }
-    const QDate date = ParseCliDate(context.Args.first(), context.Err);
+    const QDate date = DayArgument(context, argCount);
     if (!date.isValid())
         return ceUsage;
 
@@ -73,7 +77,7 @@ int RunDayCommand(TCliContext& context, int argCount, TCliDayHost& host,
     if (!stores.IsUp())
         return ceFileError;
     TDayLifecycle days(host);
-    days.ShowDay(false, date);
+    days.ShowDay(date);
     const int code = operation(days, date);
     if (saveDay && !days.SaveOnClose() && code == ceDone)
         return ceFileError;

@@ -24,6 +24,10 @@ public:
 // A date given as YYYY-MM-DD; otherwise the usage error is written and the date is invalid.
 QDate ParseCliDate(const QString& text, QTextStream& err);
 
+// The date a day command starts with, when it got `argCount` arguments; otherwise the usage
+// error is written and the date is invalid.
+QDate DayArgument(TCliContext& context, int argCount);
+
 // The exit code of an operation's result.
 int ExitCodeOf(TDayResult result);
 

@@ -60,7 +60,7 @@ TDayResult TDayLifecycle::Accept() {
     if (FPlayList.PendingPath.isEmpty())
         FPlayList.PendingPath = PlanFilePath(pkCurrent, day);
     Export(1);
-    ShowDay(false, day);
+    ShowDay(day);
     DeleteDayFiles(day);
     return TDayResult::drDone;
 }

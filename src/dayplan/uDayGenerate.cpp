@@ -55,7 +55,7 @@ TDayResult TDayLifecycle::Generate() {
         return TDayResult::drRefused;
     }
 
-    SwitchState(dsPending, false);
+    SwitchState(dsPending);
     FPlayList.PendingPath = PlanFilePath(pkCurrent, FShownDate);
     FPlayList.ViewDate = FShownDate;
     FDayClock.ClearClock();

@@ -7,29 +7,31 @@
 
 TDayLifecycle::TDayLifecycle(IDayHost& host) : ResultView(&FPlayList), FHost(host) {}
 
-void TDayLifecycle::ShowDay(bool leave, const QDate& date) {
+void TDayLifecycle::ShowDay(const QDate& date) {
     TBusyGuard busy;
-    // The shown day's unsaved list or clock goes to its file first: the files decide the state,
-    // and the date shown again may be the same one.
-    SaveOnClose();
+    // The shown day is always left first, its list or clock saved: the files decide the new
+    // state, the date shown again may be the same one, and a day left for another in the same
+    // state keeps its edits. The new state is then entered afresh.
+    LeaveState(dsNone);
+    FState = dsNone;
     FShownDate = date;
     switch (DayStateOf(date)) {
     case dsHistory:
-        SwitchState(dsHistory, leave);
+        SwitchState(dsHistory);
         ShowHistoryDay(date);
         break;
     case dsPending:
-        SwitchState(dsPending, leave);
+        SwitchState(dsPending);
         FPlayList.LoadPlanDay(date);
         FPlayList.ViewDate = date;
         break;
     case dsFuture:
-        SwitchState(dsFuture, leave);
+        SwitchState(dsFuture);
         ResetDayClock();
         FDayClock.LoadClockFile(FDayClock.ClockPath);
         break;
     default:
-        SwitchState(dsEmpty, leave);
+        SwitchState(dsEmpty);
         break;
     }
     FHost.ViewsChanged();
@@ -39,27 +41,25 @@ void TDayLifecycle::ShowHistoryDay(const QDate& date) {
     FHistoryShown = FHistory.LoadDayHistory(PlanFilePath(pkHistory, date));
 }
 
-void TDayLifecycle::SwitchState(TDayState newState, bool leave) {
-    if (leave || newState != FState)
-        LeaveState(newState);
+void TDayLifecycle::SwitchState(TDayState newState) {
     if (newState == FState)
         return;
+    LeaveState(newState);
     if (newState != dsPending)
         FPlayList.ClearView();
     SetState(newState);
 }
 
-bool TDayLifecycle::LeaveState(TDayState newState) {
-    bool saved = true;
+void TDayLifecycle::LeaveState(TDayState newState) {
+    // A failed save is reported by its writer; the day is left all the same.
     if (FState == dsFuture) {
-        saved = FDayClock.SaveClockFile(FDayClock.ClockPath, false);
+        FDayClock.SaveClockFile(FDayClock.ClockPath, false);
         if (newState != dsPending)
             FDayClock.ClearClock();
     } else if (FState == dsPending) {
-        saved = SavePlayList();
+        SavePlayList();
         FPlayList.ClearView();
     }
-    return saved;
 }
 
 bool TDayLifecycle::SavePlayList() {
@@ -79,18 +79,18 @@ void TDayLifecycle::SetState(TDayState state) {
 }
 
 void TDayLifecycle::ShowNextDay() {
-    ShowDay(true, FShownDate.addDays(1));
+    ShowDay(FShownDate.addDays(1));
 }
 
 void TDayLifecycle::ShowPreviousDay() {
     if (IsAfterFirstDay(FShownDate))
-        ShowDay(true, FShownDate.addDays(-1));
+        ShowDay(FShownDate.addDays(-1));
 }
 
 void TDayLifecycle::PickDate(const QDate& date) {
     if (date == FLastPickedDate)
         return;
-    ShowDay(false, date);
+    ShowDay(date);
     FLastPickedDate = date;
 }
 
@@ -102,7 +102,7 @@ TDayResult TDayLifecycle::ChooseClock() {
         return TDayResult::drFailed;
     FDayClock.ClockPath = PlanFilePath(pkPlanned, FShownDate);
     FDayClock.Modified = true;
-    SwitchState(dsFuture, false);
+    SwitchState(dsFuture);
     FHost.ViewsChanged();
     return TDayResult::drDone;
 }
@@ -116,7 +116,7 @@ void TDayLifecycle::ResetDayClock() {
 
 void TDayLifecycle::StartEmptyClock() {
     ResetDayClock();
-    SwitchState(dsFuture, false);
+    SwitchState(dsFuture);
     FHost.ViewsChanged();
 }
 

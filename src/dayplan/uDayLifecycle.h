@@ -42,10 +42,11 @@ public:
     std::optional<std::uint32_t> Seed;
 
     // --- Showing dates
-    // Shows the date in the page its files decide. With `leave` the shown state is left (and
-    // saved) even when the new date is in the same state.
-    void ShowDay(bool leave, const QDate& date);
-    void SwitchState(TDayState newState, bool leave);
+    // Shows the date in the page its files decide. The shown day is left and saved first, so a
+    // day left for another in the same state keeps its edits.
+    void ShowDay(const QDate& date);
+    // Leaves the shown state (saving it) for another one.
+    void SwitchState(TDayState newState);
     void ShowNextDay();
     // Only when the shown date is after the first day.
     void ShowPreviousDay();
@@ -72,7 +73,7 @@ public:
 
 private:
     // Leaving the shown state: the clock or the list is saved.
-    bool LeaveState(TDayState newState);
+    void LeaveState(TDayState newState);
     // The list's plan file on leaving: the one it came from, else the shown day's.
     bool SavePlayList();
     void ShowHistoryDay(const QDate& date);

@@ -60,7 +60,7 @@ void TMainForm::FirstActivation() {
     }
     FDays = std::make_unique<TDayLifecycle>(*this);
     CreateViews();
-    FDays->ShowDay(false, QDate::currentDate());
+    FDays->ShowDay(QDate::currentDate());
     UpdateActions();
 }
 

@@ -94,7 +94,7 @@ protected:
 
     // Shows the date and gives it the short clock.
     void PlanDay(const QDate& date) {
-        Days->ShowDay(true, date);
+        Days->ShowDay(date);
         ASSERT_EQ(Days->ChooseClock(), TDayResult::drDone);
     }
     // Plans and generates the date.

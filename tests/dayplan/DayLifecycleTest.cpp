@@ -53,7 +53,7 @@ using DayLifecycleTest = DayLifecycleFixture;
 
 TEST_F(DayLifecycleTest, ADateGoesFromEmptyToHistoryAndBack) {
     const QDate day = FirstDay;
-    Days->ShowDay(false, day);
+    Days->ShowDay(day);
     EXPECT_EQ(Days->State(), dsEmpty);
 
     PlanDay(day);
@@ -72,7 +72,7 @@ TEST_F(DayLifecycleTest, ADateGoesFromEmptyToHistoryAndBack) {
     const int positions = Days->PlayList().Count();
     EXPECT_GE(positions, 3);
     EXPECT_EQ(Days->PlayList().PendingPath, PlanFilePath(pkCurrent, day));
-    Days->ShowDay(true, day);
+    Days->ShowDay(day);
     EXPECT_EQ(FilesOf(day), (QStringList{QStringLiteral("plp"), QStringLiteral("plz")}));
     EXPECT_EQ(Days->PlayList().Count(), positions);
 
@@ -106,10 +106,10 @@ TEST_F(DayLifecycleTest, ADateGoesFromEmptyToHistoryAndBack) {
 
 TEST_F(DayLifecycleTest, BackAskedAndRefusedChangesNothing) {
     GenerateDay(FirstDay);
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     EXPECT_EQ(Days->Back(), TDayResult::drRefused);
     EXPECT_EQ(Days->State(), dsPending);
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     EXPECT_EQ(FilesOf(FirstDay), (QStringList{QStringLiteral("plp"), QStringLiteral("plz")}));
 
     Prompt.QueueAnswers({true});
@@ -136,16 +136,16 @@ TEST_F(DayLifecycleTest, OrderRulesFromTheFirstDay) {
     EXPECT_EQ(Days->State(), dsPending);
     EXPECT_EQ(StatsRows(), 0);
 
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     Host.ExportFile.clear(); // the export dialog cancelled: accepting goes on
     EXPECT_EQ(Days->Accept(), TDayResult::drDone);
-    Days->ShowDay(true, next);
+    Days->ShowDay(next);
     EXPECT_EQ(Days->Accept(), TDayResult::drDone);
     EXPECT_EQ(Days->State(), dsHistory);
 }
 
 TEST_F(DayLifecycleTest, PreviousDayStopsAtTheFirstDay) {
-    Days->ShowDay(false, FirstDay);
+    Days->ShowDay(FirstDay);
     Days->ShowPreviousDay();
     EXPECT_EQ(Days->ShownDate(), FirstDay);
     Days->ShowNextDay();
@@ -180,7 +180,7 @@ TEST_F(DayLifecycleTest, CompletenessIsTheWholeDayToTheSecond) {
         list.Append(Blank(c.FirstStart, 3600000));
         list.Append(Blank(c.LastEnd - 600000, 600000));
         ASSERT_TRUE(list.SavePlanFile(PlanFilePath(pkCurrent, FirstDay)));
-        Days->ShowDay(true, FirstDay);
+        Days->ShowDay(FirstDay);
         ASSERT_EQ(Days->State(), dsPending);
         Prompt.Clear();
         EXPECT_EQ(Days->Accept(), c.Complete ? TDayResult::drDone : TDayResult::drRefused);
@@ -191,7 +191,7 @@ TEST_F(DayLifecycleTest, CompletenessIsTheWholeDayToTheSecond) {
 
 TEST_F(DayLifecycleTest, AFailedHistoryWriteRecordsNoPlayAndKeepsTheDayPending) {
     GenerateDay(FirstDay);
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     // A file where the history directory should be.
     QDir(AppFilePath(kPlanDir)).rmdir(QStringLiteral("Historia"));
     QFile blocker(AppFilePath(PlanDirName(pkHistory)));
@@ -203,12 +203,12 @@ TEST_F(DayLifecycleTest, AFailedHistoryWriteRecordsNoPlayAndKeepsTheDayPending) 
     EXPECT_EQ(StatsRows(), 0);
     EXPECT_EQ(Days->State(), dsPending);
     EXPECT_FALSE(Prompt.Errors().isEmpty());
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     EXPECT_EQ(FilesOf(FirstDay), (QStringList{QStringLiteral("plp"), QStringLiteral("plz")}));
 }
 
 TEST_F(DayLifecycleTest, AnEmptyClockLeftUneditedLeavesNoFile) {
-    Days->ShowDay(false, FirstDay);
+    Days->ShowDay(FirstDay);
     Days->StartEmptyClock();
     EXPECT_EQ(Days->State(), dsFuture);
     Days->ShowNextDay();
@@ -239,9 +239,9 @@ TEST_F(DayLifecycleTest, AChangedClockIsSavedToItsOwnFile) {
 
 TEST_F(DayLifecycleTest, HistoryWinsOverAPlanFile) {
     GenerateDay(FirstDay);
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     ASSERT_TRUE(QFile::copy(PlanFilePath(pkCurrent, FirstDay), PlanFilePath(pkHistory, FirstDay)));
-    Days->ShowDay(true, FirstDay);
+    Days->ShowDay(FirstDay);
     EXPECT_EQ(Days->State(), dsHistory);
     EXPECT_FALSE(Days->HistoryShown()) << "a plan file is no history file";
 }
@@ -261,7 +261,7 @@ TEST_F(DayLifecycleTest, ResetHistoryKeepsPlannedDays) {
     Prompt.DefaultAnswer = true;
     ASSERT_EQ(Days->Accept(), TDayResult::drDone);
     PlanDay(FirstDay.addDays(1));
-    Days->ShowDay(true, FirstDay.addDays(2));
+    Days->ShowDay(FirstDay.addDays(2));
     ASSERT_GT(StatsRows(), 0);
 
     ASSERT_EQ(Days->ResetHistory(), TDayResult::drDone);
@@ -310,4 +310,16 @@ TEST_F(DayLifecycleTest, ClearingTheLibraryKeepsThePlanFiles) {
     query.Open();
     EXPECT_EQ(query.AsInteger(QStringLiteral("N")), 0);
     EXPECT_EQ(FilesOf(FirstDay), (QStringList{QStringLiteral("plp"), QStringLiteral("plz")}));
+}
+
+TEST_F(DayLifecycleTest, ADayLeftForAnotherInTheSameStateKeepsItsEdits) {
+    PlanDay(FirstDay);
+    PlanDay(FirstDay.addDays(1));
+    Days->PickDate(FirstDay);
+    Prompt.QueueAnswers({true});
+    ASSERT_TRUE(Days->DayClock().DeleteRow(Days->DayClock().Row(0)));
+    Days->PickDate(FirstDay.addDays(1));
+    ASSERT_EQ(Days->State(), dsFuture);
+    Days->PickDate(FirstDay);
+    EXPECT_EQ(Days->DayClock().RowCount(), 2);
 }
