@@ -78,6 +78,9 @@ int RunDayCommand(TCliContext& context, int argCount, TCliDayHost& host,
         return ceFileError;
     TDayLifecycle days(host);
     days.ShowDay(date);
+    // The day's own files (its list, its clock, its history) must be read whole too.
+    if (!UnreadFiles().isEmpty())
+        return ceFileError;
     const int code = operation(days, date);
     if (saveDay && !days.SaveOnClose() && code == ceDone)
         return ceFileError;

@@ -43,13 +43,14 @@ void TBroadcastList::LoadBroadcasts() {
 bool TBroadcastList::ReadFile(const QString& path) {
     THTMLParser parser;
     QString failure;
-    if (!LoadTreeDocument(parser, path, failure)) {
+    const bool whole = LoadTreeDocument(parser, path, kRoot, failure);
+    if (!whole)
         LogMessage(msBroadcastList, 2, kLoadError.arg(failure));
-        return false;
-    }
+    // The broadcasts before a damage are still taken; the file is written again only after a
+    // change the user made (the list is not marked modified by loading).
     const TTagNode* root = FindChild(parser.Root(), kRoot);
     if (root == nullptr)
-        return true;
+        return whole;
     // A counter below the broadcast ids would hand out ids that clocks look up in the category
     // list.
     FLastId = std::max(IntAttr(*root, kLastId, BroadcastIdBase), BroadcastIdBase);
@@ -64,7 +65,7 @@ bool TBroadcastList::ReadFile(const QString& path) {
     // Also past the broadcasts the list held before, so a new one never takes a used id.
     for (const TEntry& entry : FEntries)
         FLastId = std::max(FLastId, entry.Id);
-    return true;
+    return whole;
 }
 
 void TBroadcastList::SortByKey() {

@@ -71,9 +71,12 @@ public:
 
     // --- Files (".ctm" clock files and the days' "plz" files)
 
-    // Clears the clock and reads the file (a missing one leaves it empty). An unreadable file is
-    // reported; the rows read so far stay. Start hours are used as stored.
+    // Clears the clock and reads the file (a missing one leaves it empty). A file that cannot be
+    // read whole (cut off, no text, not a clock) is reported and leaves the clock empty: half a
+    // clock would generate half a day. Start hours are used as stored.
     bool LoadClockFile(const QString& path);
+    // False after the last LoadClockFile met a file it could not read whole.
+    bool ReadWhole() const { return FReadWhole; }
     // Writes the clock when it is modified, or always with force; a failure is reported.
     // Does not clear Modified.
     bool SaveClockFile(const QString& path, bool force);
@@ -171,6 +174,7 @@ private:
 
     TClockMode FMode;
     QString FName;
+    bool FReadWhole = true;
     TClockRows FRows;
     std::optional<int> FBroadcastBegin;
     std::optional<int> FBroadcastEnd;

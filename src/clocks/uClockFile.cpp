@@ -87,12 +87,14 @@ int ChangesMask(const TClockObjData& row) {
 bool TClock::LoadClockFile(const QString& path) {
     ClearClock();
     ClockPath = path;
+    FReadWhole = true;
     if (!QFileInfo::exists(path))
         return true;
     THTMLParser parser;
     QString failure;
-    const bool read = LoadTreeDocument(parser, path, failure);
+    const bool read = LoadTreeDocument(parser, path, kRoot, failure);
     if (!read) {
+        FReadWhole = false;
         const QString text = ClockLoadErrorText.arg(failure);
         ShowError(text);
         LogMessage(msClockSave, 2, text);

@@ -36,11 +36,17 @@ void TClockObjList::LoadCategories() {
         return;
     THTMLParser parser;
     QString failure;
-    if (!LoadTreeDocument(parser, path, failure))
+    const bool whole = LoadTreeDocument(parser, path, kRoot, failure);
+    if (!whole)
         LogMessage(msCategoryList, 2, kLoadError.arg(failure));
-    else if (const TTagNode* root = FindChild(parser.Root(), kRoot))
+    // The objects before a damage are still taken.
+    if (const TTagNode* root = FindChild(parser.Root(), kRoot))
         ReadObjects(*root);
     EnsurePredefined();
+    // A file that could not be read whole is written again only after a change the user made:
+    // the objects past the damage would be lost.
+    if (!whole)
+        FModified = false;
 }
 
 void TClockObjList::ReadObjects(const TTagNode& root) {

@@ -3,6 +3,7 @@
 #include "foundation/HTMLParser.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uMsgLog.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlWriter.h"
 
 TTagNode& AddElement(TTagNode& parent, const QString& name) {
@@ -25,9 +26,10 @@ bool BoolAttr(const TTagNode& node, const QString& name, bool def) {
     return TextToBool(node.GetAttr(name), def);
 }
 
-bool LoadTreeDocument(THTMLParser& parser, const QString& path, QString& failure) {
+bool LoadTreeDocument(THTMLParser& parser, const QString& path, const QString& rootName,
+                      QString& failure) {
     QString error;
-    if (parser.LoadFromFile(path, false, &error))
+    if (LoadWholeDocument(parser, path, false, rootName, &error))
         return true;
     failure = FileLoadErrorText(path, error);
     return false;

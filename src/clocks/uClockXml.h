@@ -20,8 +20,10 @@ int IntAttr(const TTagNode& node, const QString& name, int def);
 // "1"/"true" and "0"/"false" in any letter case, else `def`.
 bool BoolAttr(const TTagNode& node, const QString& name, bool def);
 
-// Parses the whole file. On failure returns false with the standard file-error text (naming the
-// path) in `failure`, to be put into the list's own message.
-bool LoadTreeDocument(THTMLParser& parser, const QString& path, QString& failure);
+// Parses the whole file, a document whose top element is `rootName`. When it cannot be read
+// whole returns false with the standard file-error text (naming the path) in `failure`, to be
+// put into the list's own message; the parser then holds what could be read of it.
+bool LoadTreeDocument(THTMLParser& parser, const QString& path, const QString& rootName,
+                      QString& failure);
 // Writes the tree over the file; as above on failure.
 bool SaveTreeDocument(const THierarchyNode* root, const QString& path, QString& failure);

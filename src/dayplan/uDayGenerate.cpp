@@ -2,6 +2,7 @@
 #include "dayplan/uDayMessages.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uDateTime.h"
+#include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
 #include "foundation/uRandom.h"
 #include "generator/uFillGenerator.h"
@@ -25,8 +26,13 @@ TDayResult TDayLifecycle::Generate() {
         ShowError(DayText::GeneratePreviousFirst);
         return TDayResult::drRefused;
     }
+    if (!FDayClock.ReadWhole()) {
+        ShowError(Format(DayText::ClockNotWhole, {FDayClock.ClockPath}));
+        return TDayResult::drFailed;
+    }
 
     bool generateOk = true;
+    bool failed = false;
     bool stoppedEarly = false;
     const std::unique_ptr<TProgressWindow> progress = NewProgressWindow();
     progress->SetOperation(DayText::Generating);
@@ -35,24 +41,31 @@ TDayResult TDayLifecycle::Generate() {
         TRandom random(Seed.value_or(TRandTimer::ClockSeed()));
         TRandTimer generator(random);
         progress->Attach(&generator);
-        generator.ResultView = ResultView;
-        ProcessPendingEvents();
-        generator.SetDate(DateToDateTime(FShownDate));
-        generateOk = FillGenerator(FDayClock, generator);
-        if (generateOk) {
+        try {
+            generator.ResultView = ResultView;
             ProcessPendingEvents();
-            generator.Run();
-            // Stopped with "Przerwij", or by a category with nothing left to draw: the list drawn
-            // so far becomes the pending day, for the music director to finish by hand.
-            stoppedEarly = generator.IsCancelled();
+            generator.SetDate(DateToDateTime(FShownDate));
+            generateOk = FillGenerator(FDayClock, generator);
+            if (generateOk) {
+                ProcessPendingEvents();
+                generator.Run();
+                // Stopped with "Przerwij", or by a category with nothing left to draw: the list
+                // drawn so far becomes the pending day, for the music director to finish by hand.
+                stoppedEarly = generator.IsCancelled();
+                failed = generator.Failed();
+            }
+        } catch (const std::exception& error) {
+            ShowError(Format(DayText::GenerateError, {QString::fromUtf8(error.what())}));
+            failed = true;
         }
         progress->Attach(nullptr);
     };
     progress->Execute();
-    if (!generateOk) {
+    // A run that failed (the store, say) leaves the day planned: what it drew is no day.
+    if (!generateOk || failed) {
         FPlayList.ClearView();
         FHost.ViewsChanged();
-        return TDayResult::drRefused;
+        return failed ? TDayResult::drFailed : TDayResult::drRefused;
     }
 
     SwitchState(dsPending);

@@ -7,6 +7,8 @@
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+#include "foundation/uTextFile.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlEscape.h"
 #include "foundation/uXmlWriter.h"
 
@@ -51,18 +53,23 @@ std::optional<bool> ParseBoolean(const QString& text) {
 
 } // namespace
 
-bool WriteDayHistory(const std::vector<const TResultSongData*>& positions, const QDate& day) {
-    const QString path = PlanFilePath(pkHistory, day);
-    // A new station has no plan directories yet.
-    QDir().mkpath(QFileInfo(path).absolutePath());
+QStringList DayHistoryLines(const std::vector<const TResultSongData*>& positions,
+                            const QDate& day) {
     TLineDocument document;
     document.AddLine(CommentLine(day));
     document.Open(kRootName);
     for (const TResultSongData* position : positions)
         document.Element(kItemName, ItemAttrs(*position));
     document.Close();
+    return document.Lines();
+}
+
+bool WriteDayHistory(const std::vector<const TResultSongData*>& positions, const QDate& day) {
+    const QString path = PlanFilePath(pkHistory, day);
+    // A new station has no plan directories yet.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
-    if (document.SaveToFile(path, &error))
+    if (WriteTextLines(path, DayHistoryLines(positions, day), &error))
         return true;
     LogMessage(msPlayListFile, 2, Format(kWriteError, {path, error}));
     return false;
@@ -82,7 +89,8 @@ bool TDayHistory::LoadDayHistory(const QString& fileName) {
 
     THTMLParser parser;
     QString error;
-    if (!parser.LoadFromFile(fileName, true, &error)) {
+    // The root is looked for below, with its own message.
+    if (!LoadWholeDocument(parser, fileName, true, QString(), &error)) {
         LogMessage(msHistory, 2, Format(kLoadError, {fileName, error}));
         return false;
     }
@@ -107,6 +115,7 @@ bool TDayHistory::LoadDayHistory(const QString& fileName) {
             blank.isEmpty() ? std::optional<bool>(false) : ParseBoolean(blank);
         if (!isBlank) {
             LogMessage(msHistory, 2, Format(kLoadError, {fileName, Format(kNotABoolean, {blank})}));
+            FRows.clear(); // never half a day
             return false;
         }
         row.Blank = *isBlank;

@@ -4,11 +4,14 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The history file of an accepted day ("plh" in Plan/Historia): what was played, compactly.
 // Its existence marks the day as accepted.
 
+// The lines of the day's history file for the positions in play order.
+QStringList DayHistoryLines(const std::vector<const TResultSongData*>& positions, const QDate& day);
 // Writes the day's history file from the positions in play order, replacing it. A failure is
 // logged ("Play list file", an error box) and gives false.
 bool WriteDayHistory(const std::vector<const TResultSongData*>& positions, const QDate& day);

@@ -65,10 +65,17 @@ void TDayLifecycle::LeaveState(TDayState newState) {
 bool TDayLifecycle::SavePlayList() {
     // After an accepted day was taken back its list has no file of its own; it still belongs to
     // its day, so nothing the user did to it is lost.
+    if (!FPlayList.ReadWhole())
+        return true; // the file keeps what could not be read
     QString path = FPlayList.PendingPath;
     if (path.isEmpty() && FPlayList.ViewDate.isValid())
         path = PlanFilePath(pkCurrent, FPlayList.ViewDate);
     return path.isEmpty() || FPlayList.SavePlanFile(path);
+}
+
+void TDayLifecycle::DropPlayList() {
+    FPlayList.ClearView();
+    FPlayList.ViewDate = QDate();
 }
 
 void TDayLifecycle::SetState(TDayState state) {
@@ -134,15 +141,9 @@ TDayResult TDayLifecycle::ChangeClock() {
 TDayResult TDayLifecycle::Back() {
     switch (FState) {
     case dsHistory: {
-        FHistory.Clear();
-        DeletePlanFile(pkHistory, FShownDate);
-        const QString current = ExistingPlanFilePath(pkCurrent, FShownDate);
-        if (current.isEmpty())
-            FPlayList.ClearView();
-        else
-            FPlayList.LoadPlanFile(current);
-        FPlayList.ViewDate = FShownDate;
-        SetState(dsPending);
+        const TDayResult taken = TakeBackAcceptedDay();
+        if (taken != TDayResult::drDone)
+            return taken;
         break;
     }
     case dsPending:

@@ -74,9 +74,18 @@ public:
 private:
     // Leaving the shown state: the clock or the list is saved.
     void LeaveState(TDayState newState);
-    // The list's plan file on leaving: the one it came from, else the shown day's.
+    // The list's plan file on leaving: the one it came from, else the shown day's; nothing for
+    // a list whose file could not be read whole.
     bool SavePlayList();
+    // Empties the list and unties it from its day, so leaving writes nothing.
+    void DropPlayList();
+    // The export file chosen in the save dialog, with the filter's extension; empty when
+    // cancelled.
+    QString ChooseExportPath(int filterIndex);
     void ShowHistoryDay(const QDate& date);
+    // "Przywróć" on an accepted day: asks, then brings it back as the pending day it was
+    // accepted from, its plays withdrawn from the statistics.
+    TDayResult TakeBackAcceptedDay();
     void SetState(TDayState state);
     // An empty, unmodified clock meant for the shown day's "plz".
     void ResetDayClock();

@@ -77,6 +77,7 @@ bool TDayPlayList::LoadPlanFile(const QString& path) {
         });
     } catch (const TPlanFileError& failure) {
         LogMessage(msResult, 2, Format(kPlanReadError, {path, failure.Message}));
+        FReadWhole = false;
         return false;
     }
 }
@@ -85,6 +86,7 @@ void TDayPlayList::ClearView() {
     FRows.clear();
     FOwned.clear();
     PendingPath.clear();
+    FReadWhole = true;
 }
 
 bool TDayPlayList::LoadPlanDay(const QDate& day) {

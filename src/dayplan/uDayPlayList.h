@@ -25,9 +25,11 @@ public:
     // an error box) and gives false.
     bool SavePlanFile(const QString& path);
     // Empties the list, remembers `path` as PendingPath and reads the file when it exists
-    // (asking about positions whose song is gone). False when the file is missing, holds no
-    // plan or cannot be read (logged; the positions read before the error stay).
+    // (asking about positions whose song is gone). False when the file is missing, or cannot be
+    // read whole (logged; the list stays empty and ReadWhole() false until it is emptied again:
+    // such a list is never written over its file, accepted or exported).
     bool LoadPlanFile(const QString& path);
+    bool ReadWhole() const { return FReadWhole; }
     // Empties the list and forgets PendingPath.
     void ClearView();
 
@@ -54,4 +56,5 @@ private:
     // Owning storage in the order the positions came; FRows is the play order.
     std::vector<std::unique_ptr<TResultSongData>> FOwned;
     std::vector<TResultSongData*> FRows;
+    bool FReadWhole = true;
 };

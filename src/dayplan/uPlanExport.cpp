@@ -12,6 +12,7 @@
 #include "settings/uSettings.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace {
 
@@ -141,15 +142,20 @@ QString ListingLine(const TResultSongData& position) {
 // An advertisement block always gets its plain title line: the playout system shows the
 // blank's own text, and a block typed bare ("Reklama o") or left empty is still written as
 // typed rather than turned into "Reklama o HH:MM".
+std::optional<QStringList> MixExportLines(const std::vector<const TResultSongData*>& positions,
+                                          const TFocusRow& focusRow) {
+    TMixBuilder builder(positions, focusRow);
+    if (!builder.Build())
+        return std::nullopt;
+    return builder.Lines();
+}
+
 bool ExportMix(const std::vector<const TResultSongData*>& positions, const QString& path,
                const TFocusRow& focusRow, bool* stoppedByUser) {
-    TMixBuilder builder(positions, focusRow);
-    const bool built = builder.Build();
+    const std::optional<QStringList> lines = MixExportLines(positions, focusRow);
     if (stoppedByUser)
-        *stoppedByUser = !built;
-    if (!built)
-        return false;
-    return SaveExport(path, builder.Lines());
+        *stoppedByUser = !lines;
+    return lines && SaveExport(path, *lines);
 }
 
 bool ExportText(const std::vector<const TResultSongData*>& positions, const QString& path,

@@ -4,6 +4,7 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlEscape.h"
 #include "foundation/uXmlWriter.h"
 #include "library/uSongStore.h"
@@ -116,11 +117,10 @@ bool ReadPlanFile(const QString& path, bool ask, bool light, const TPositionRece
         return false;
     THTMLParser parser;
     QString error;
-    if (!parser.LoadFromFile(path, true, &error))
+    // Half a day is never taken for a day.
+    if (!LoadWholeDocument(parser, path, true, kRootName, &error))
         throw TPlanFileError{error};
     const TTagNode* root = FindChild(parser.Root(), kRootName);
-    if (!root)
-        return false;
     // Every item below the root: a start tag left open by hand nests the items after it.
     TTagNodeList items;
     FindAll(root, kItemName, items);

@@ -20,9 +20,9 @@ QStringList PlanFileLines(const std::vector<const TResultSongData*>& positions);
 
 // Reads the plan file at `path`. Light: only the song id, the start and (from the library) the
 // artist are read. Otherwise the whole position; a position whose song is gone from the library
-// is dropped, or with `ask` the user is asked whether to drop it. Nothing happens for a missing
-// file or an empty receiver. False when the file holds no "CurrentRoot"; a file that cannot be
-// read throws TPlanFileError after handing over what was read before the error.
+// is dropped, or with `ask` the user is asked whether to drop it. Nothing happens (false) for a
+// missing file or an empty receiver. A file that cannot be read whole (cut off, no text, no
+// "CurrentRoot") throws TPlanFileError before any position is handed over.
 bool ReadPlanFile(const QString& path, bool ask, bool light, const TPositionReceiver& receiver);
 
 struct TPlanFileError {

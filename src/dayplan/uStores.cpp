@@ -39,6 +39,10 @@ bool BringUpStores() {
 
 bool ReleaseStores() {
     SetPlanReader(nullptr);
+    // The stores that protected them are gone.
+    struct TForget {
+        ~TForget() { ForgetUnreadFiles(); }
+    } forget;
     try {
         FreeBroadcastList();
         FreeCategoryList();

@@ -149,6 +149,7 @@ public:
         : FParser(parser), FRoot(root), FTrimText(trimText) {}
 
     void Run(const QString& text);
+    bool EndedInside() const { return !FOpen.empty() || FMode != TScanMode::smText; }
 
 private:
     struct TOpenElement {
@@ -609,7 +610,9 @@ void THTMLParser::Parse(const QString& text, bool trimText) {
         ~TBusyReset() { Flag = false; }
     } reset{FBusy};
     FRoot->Clear();
-    TMarkupScanner(*this, *FRoot, trimText).Run(text);
+    TMarkupScanner scanner(*this, *FRoot, trimText);
+    scanner.Run(text);
+    FEndedInside = scanner.EndedInside();
 }
 
 bool THTMLParser::LoadFromFile(const QString& path, bool trimText, QString* error) {

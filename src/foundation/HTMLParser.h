@@ -147,6 +147,9 @@ public:
     // Rebuilds Root from the text. Never fails; a call made while a parse runs returns at once.
     // With trimText, text between tags is trimmed and dropped when nothing is left of it.
     void Parse(const QString& text, bool trimText = false);
+    // Whether the last parse ended inside a tag, a comment or a declaration, or with an element
+    // still open: the mark of a document cut off before its end.
+    bool EndedInside() const { return FEndedInside; }
     // Reads the whole Windows-1250 file, then parses it. When the file cannot be read, returns
     // false with the reason in error and leaves Root as it was.
     bool LoadFromFile(const QString& path, bool trimText, QString* error);
@@ -154,6 +157,7 @@ public:
 private:
     std::unique_ptr<TTagNode> FRoot;
     bool FBusy = false;
+    bool FEndedInside = false;
 };
 
 // The first direct child element (or other tag node) whose Name equals the name, ASCII letter

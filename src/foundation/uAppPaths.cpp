@@ -98,12 +98,15 @@ void DeletePlanFile(int kind, const QDate& date) {
         QFile::remove(path);
 }
 
+QStringList DayFilesEndedByAcceptance(const QDate& date) {
+    return {PlanFilePath(pkCurrent, date), PlanFilePath(pkPlanned, date),
+            DatedFilePath(kListDir, QStringLiteral("dat"), date.addDays(-1))};
+}
+
 void DeleteDayFiles(const QDate& date) {
-    DeletePlanFile(pkCurrent, date);
-    DeletePlanFile(pkPlanned, date);
-    const QString list = DatedFilePath(kListDir, QStringLiteral("dat"), date.addDays(-1));
-    if (QFileInfo::exists(list))
-        QFile::remove(list);
+    for (const QString& path : DayFilesEndedByAcceptance(date))
+        if (QFileInfo::exists(path))
+            QFile::remove(path);
 }
 
 std::unique_ptr<QSettings> UserSettings() {

@@ -33,7 +33,10 @@ QString ExistingPlanFilePath(int kind, const QDate& date);
 // A missing directory gives an empty list and is not created.
 QStringList ListPlanFiles(int kind);
 void DeletePlanFile(int kind, const QDate& date);
-// When a day is accepted: its pending and planned files, and the previous day's draw list.
+// The files an accepted day no longer has: its pending and planned files, and the previous
+// day's draw list.
+QStringList DayFilesEndedByAcceptance(const QDate& date);
+// Deletes those of them that exist.
 void DeleteDayFiles(const QDate& date);
 
 inline const QString kPlanDir = QStringLiteral("Plan");

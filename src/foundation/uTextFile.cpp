@@ -95,14 +95,19 @@ bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
     QString text;
     if (!ReadTextFile(path, text, error))
         return false;
-    lines = text.split(QLatin1Char('\n'));
+    lines = TextLines(text);
+    return true;
+}
+
+QStringList TextLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
     // A final line end does not start another line.
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-    return true;
+    return lines;
 }
 
 bool WriteTextFile(const QString& path, const QString& text, QString* error) {
@@ -132,7 +137,9 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error) {
     return true;
 }
 
-bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
+namespace {
+
+QString JoinedLines(const QStringList& lines) {
     QString text;
     qsizetype size = 0;
     for (const QString& line : lines)
@@ -142,5 +149,15 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
         text += line;
         text += QLatin1String("\r\n");
     }
-    return WriteTextFile(path, text, error);
+    return text;
+}
+
+} // namespace
+
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
+    return WriteTextFile(path, JoinedLines(lines), error);
+}
+
+QByteArray TextLinesBytes(const QStringList& lines) {
+    return EncodeCp1250(JoinedLines(lines));
 }

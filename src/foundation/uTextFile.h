@@ -17,9 +17,13 @@ QByteArray EncodeCp1250(const QString& text, int* unmappable = nullptr);
 // Reads the whole file. On failure returns false and puts the reason in `error`.
 bool ReadTextFile(const QString& path, QString& text, QString* error = nullptr);
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+// The lines of a text, without their CR LF or LF; a final line end starts no further line.
+QStringList TextLines(const QString& text);
 
 // Writes the text whole: into a temporary file beside the target that is renamed over it
 // only when everything was written, so an interrupted save leaves the old file as it was.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
 // The lines, each followed by CR LF (the last one too).
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+// The bytes WriteTextLines writes for the lines.
+QByteArray TextLinesBytes(const QStringList& lines);

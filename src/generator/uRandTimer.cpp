@@ -96,8 +96,10 @@ void TRandTimer::Run() {
         StepProgress();
         OutputItems();
     } catch (const std::exception& error) {
+        FFailed = true;
         LogMessage(msDraw, 2,
                    Format(QStringLiteral("Błąd losowania: %s"), {QString::fromUtf8(error.what())}));
+        return;
     }
     Lists.SaveListPositions(FDate);
 }

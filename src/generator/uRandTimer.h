@@ -71,10 +71,12 @@ public:
     // A seed for a run that need not be repeated: the clock's.
     static std::uint32_t ClockSeed();
 
-    // Generates the day. Never throws: an error is reported and ends the run without output.
+    // Generates the day. Never throws: an error (of the store, say) is reported and ends the run
+    // without output and without saving the draw lists; Failed() tells it.
     void Run();
     void Cancel() override { Cancelled = true; }
     bool IsCancelled() const { return Cancelled; }
+    bool Failed() const { return FFailed; }
 
     // Off: every draw runs its candidate query again (the day must come out the same).
     void SetCandidateCaching(bool enabled);
@@ -165,5 +167,6 @@ private:
     std::vector<int> CategoryAvgTime;
     std::vector<int> CategorySlotCount;
     bool Cancelled = false;
+    bool FFailed = false;
     TRandListSet Lists;
 };

@@ -4,6 +4,7 @@
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+#include "library/uFileJournal.h"
 #include "library/uProgress.h"
 
 #include <QDir>
@@ -507,6 +508,13 @@ void InitMainBase() {
         throw;
     }
     MainBase->UpgradeStats();
+    // A change committed by a run that was killed before its files were done is finished now,
+    // before anything looks at the files.
+    QString error;
+    if (!FinishFileSteps(*MainBase, &error)) {
+        MainBase.reset();
+        throw SQLite::Exception(error.toStdString());
+    }
 }
 
 void DoneMainBase() {

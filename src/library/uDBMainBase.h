@@ -208,8 +208,10 @@ private:
 // The process-wide store, brought up by InitMainBase and released by DoneMainBase.
 inline std::unique_ptr<TDBMainBase> MainBase;
 
-// Creates the store on "Data" of the program directory when there is none, opens it and runs
-// UpgradeStats. Throws SQLite::Exception when the store cannot be opened, leaving no store;
+// Creates the store on "Data" of the program directory when there is none, opens it, runs
+// UpgradeStats and finishes the file steps an interrupted change left (see uFileJournal.h).
+// Throws SQLite::Exception when the store cannot be opened or those steps cannot be finished,
+// leaving no store;
 // the start-up shows it as "Błąd podczas initializacji: %s".
 void InitMainBase();
 // Closes and frees the store; nothing when there is none.

@@ -4,6 +4,7 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
+#include "library/uAcceptedDays.h"
 #include "library/uDBMainBase.h"
 #include "library/uSongData.h"
 #include "library/uStoreErrors.h"
@@ -168,34 +169,38 @@ bool AddArtistStats(int artistId, int minute, TDateTime day) {
 }
 
 bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& positions,
-                    const TDayHistoryHook& history) {
+                    const TDayAcceptance& acceptance) {
     TBusyGuard busy;
-    bool historyWritten = false;
+    QString error;
     try {
+        if (!FinishFileSteps(Store(), &error) || !ProbeFileSteps(acceptance.FileSteps, &error)) {
+            LogMessage(msPlayListFile, 2, error);
+            return false;
+        }
         TStoreTransaction unit(Store());
         TStatsWriter writer;
+        TAcceptedDay accepted{acceptance.PlanFile, {}};
         for (const TResultSongData* position : positions) {
             if (!position)
                 continue;
             const int minute = position->Hour / static_cast<int>(kMSecsPerMinute);
             writer.Append(tiStats, position->SongId, minute, day);
             writer.Append(tiAStats, position->ArtistId, minute, day);
+            accepted.Plays.push_back({position->SongId, position->ArtistId, minute});
         }
-        // Written before the plays are kept, so a day is never kept without its file.
-        if (history.Write) {
-            if (!history.Write())
-                return false;
-            historyWritten = true;
-        }
+        KeepAcceptedDay(Store(), day, accepted);
+        RecordFileSteps(Store(), acceptance.FileSteps);
         unit.Commit();
-        return true;
     } catch (const std::exception& e) {
-        // Nor is a file left claiming an accepted day whose plays were undone.
-        if (historyWritten && history.Withdraw)
-            history.Withdraw();
         ShowStoreWriteError(e);
         return false;
     }
+    // The day is accepted from here on; a file step that fails now is tried again.
+    if (!FinishFileSteps(Store(), &error)) {
+        LogMessage(msPlayListFile, 2, error);
+        return false;
+    }
+    return true;
 }
 
 // --- TCacheItem

@@ -3,6 +3,7 @@
 #include "foundation/uDateTime.h"
 #include "foundation/uIntegerList.h"
 #include "library/uDBSchema.h"
+#include "library/uFileJournal.h"
 #include "library/uMainBaseQuery.h"
 #include "library/uPlanReader.h"
 
@@ -49,20 +50,23 @@ bool AddStatsEntry(TTableId table, int id, int minute, TDateTime day);
 bool AddSongStats(int songId, int minute, TDateTime day);
 bool AddArtistStats(int artistId, int minute, TDateTime day);
 
-// Writing the accepted day's history file, done by RecordDayStats inside its unit of work.
-struct TDayHistoryHook {
-    // Writes the file; false when it could not (the writer has shown why).
-    std::function<bool()> Write;
-    // Removes the file again when the plays cannot be kept after it was written.
-    std::function<void()> Withdraw;
+// What accepting a day changes besides its plays.
+struct TDayAcceptance {
+    // The pending day's plan file, kept so the day can be taken back with its positions.
+    QByteArray PlanFile;
+    // The history file and the export to write, the plan files to delete.
+    TFileSteps FileSteps;
 };
 
 // Records an accepted day: the song and the artist play of every position, in list order,
-// at its start minute; then the history file is written. All of it is one unit: when a play
-// cannot be stored ("Błąd zapisu do bazy danych: "%s"." is shown) or the history file cannot
-// be written, no play of the day is kept, and the answer is false. Runs under the busy cursor.
+// at its start minute, the day's record (its plan file and plays), and the file steps, all in
+// one unit of work; the file steps are carried out once it is committed (or, after a kill, at the
+// next opening of the store). Every write step is tried first: when one could not be made, or a
+// play cannot be stored ("Błąd zapisu do bazy danych: "%s"." is shown), nothing of the day is
+// kept and the answer is false. File steps left by an earlier run are finished first; while they
+// cannot be, nothing is recorded. Runs under the busy cursor.
 bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& positions,
-                    const TDayHistoryHook& history = {});
+                    const TDayAcceptance& acceptance = {});
 
 // --- The history cache
 

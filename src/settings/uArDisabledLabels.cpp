@@ -66,8 +66,9 @@ bool TextBefore(const TDisabledLabel& a, const TDisabledLabel& b) {
 bool TArDisabledLabels::Load() {
     std::vector<TDisabledLabel> labels;
     THTMLParser parser;
-    const bool read = LoadSettingsDocument(parser, DisabledLabelsFileName, TFileNaming::fnFullPath);
-    if (const TTagNode* root = read ? FindChild(parser.Root(), kRootTag) : nullptr) {
+    const bool read =
+        LoadSettingsDocument(parser, DisabledLabelsFileName, TFileNaming::fnFullPath, kRootTag);
+    if (const TTagNode* root = FindChild(parser.Root(), kRootTag)) {
         TTagNodeList elements;
         FindAll(root, kLabTag, elements);
         for (const TTagNode* element : elements)

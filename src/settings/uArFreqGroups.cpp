@@ -70,8 +70,9 @@ void TArFreqGroup::SaveToList(TLineDocument& doc) const {
 
 bool TArFreqGroups::Load() {
     THTMLParser parser;
-    const bool read = LoadSettingsDocument(parser, FreqGroupsFileName, TFileNaming::fnFileName);
-    const TTagNode* root = read ? FindChild(parser.Root(), kRootTag) : nullptr;
+    const bool read =
+        LoadSettingsDocument(parser, FreqGroupsFileName, TFileNaming::fnFileName, kRootTag);
+    const TTagNode* root = FindChild(parser.Root(), kRootTag);
     if (root != nullptr) {
         FDefSongGr = StrToIntDef(root->GetAttr(kDefSongGrAttr), -1);
         FDefArtGr = StrToIntDef(root->GetAttr(kDefArtGrAttr), -1);

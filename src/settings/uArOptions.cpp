@@ -3,6 +3,7 @@
 #include "foundation/HTMLParser.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uMsgLog.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlWriter.h"
 
 #include <QFileInfo>
@@ -80,10 +81,9 @@ void TArOptions::LoadCharacteristics() {
     }
     THTMLParser parser;
     QString error;
-    if (!parser.LoadFromFile(path, false, &error)) {
+    // What stands before a damage is still taken; the file itself is written only on request.
+    if (!LoadWholeDocument(parser, path, false, CharacteristicsRootTag, &error))
         LogMessage(msOptions, 2, FileLoadErrorText(CharacteristicsFileName, error));
-        return;
-    }
     ReadCharacteristics(parser.Root(), FChars);
 }
 

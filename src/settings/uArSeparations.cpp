@@ -23,8 +23,9 @@ constexpr qint64 kLastMinuteOfDay = 23 * 60 + 59;
 
 bool TArSeparations::Load() {
     THTMLParser parser;
-    const bool read = LoadSettingsDocument(parser, SeparationsFileName, TFileNaming::fnFullPath);
-    if (const TTagNode* root = read ? FindChild(parser.Root(), kRootTag) : nullptr) {
+    const bool read =
+        LoadSettingsDocument(parser, SeparationsFileName, TFileNaming::fnFullPath, kRootTag);
+    if (const TTagNode* root = FindChild(parser.Root(), kRootTag)) {
         FDefActive = TextToBool(root->GetAttr(kDefActiveAttr), FDefActive);
         FNoBlockDayCount = StrToIntDef(root->GetAttr(kNoBlockDayCountAttr), 1);
         FBlockDayCount = StrToIntDef(root->GetAttr(kBlockDayCountAttr), 1);

@@ -3,6 +3,7 @@
 #include "foundation/HTMLParser.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uMsgLog.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlWriter.h"
 
 #include <QFileInfo>
@@ -15,7 +16,8 @@ QString ShownName(const QString& fileName, const QString& path, TFileNaming nami
 
 } // namespace
 
-bool LoadSettingsDocument(THTMLParser& parser, const QString& fileName, TFileNaming naming) {
+bool LoadSettingsDocument(THTMLParser& parser, const QString& fileName, TFileNaming naming,
+                          const QString& rootName) {
     const QString path = AppFilePath(fileName);
     const QString shown = ShownName(fileName, path, naming);
     if (!QFileInfo::exists(path)) {
@@ -23,7 +25,7 @@ bool LoadSettingsDocument(THTMLParser& parser, const QString& fileName, TFileNam
         return false;
     }
     QString error;
-    if (!parser.LoadFromFile(path, false, &error)) {
+    if (!LoadWholeDocument(parser, path, false, rootName, &error)) {
         LogMessage(msOptions, 2, FileLoadErrorText(shown, error));
         return false;
     }

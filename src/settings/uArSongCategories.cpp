@@ -5,6 +5,7 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uTextFile.h"
+#include "foundation/uWholeFile.h"
 #include "foundation/uXmlEscape.h"
 #include "foundation/uXmlWriter.h"
 
@@ -206,13 +207,14 @@ bool TArSongCategories::Load() {
     }
     THTMLParser parser;
     QString error;
-    if (!parser.LoadFromFile(path, false, &error)) {
+    // What stands before a damage is still taken; the file is written again only when the
+    // categories are changed.
+    const bool whole = LoadWholeDocument(parser, path, false, kRootTag, &error);
+    if (!whole)
         LogMessage(msOptions, 2, FileLoadErrorText(path, error));
-        return false;
-    }
     const TTagNode* root = FindChild(parser.Root(), kRootTag);
     if (root == nullptr)
-        return true;
+        return whole;
 
     Clear();
     FMixCSong = TextToBool(root->GetAttr(QStringLiteral("mixCSong")), FMixCSong);
@@ -222,6 +224,7 @@ bool TArSongCategories::Load() {
     if (const TTagNode* categories = FindChild(root, kCategoriesTag)) {
         if (!ReadCategories(categories, error)) {
             LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+            NoteUnreadFile(path);
             return false;
         }
     }
@@ -229,7 +232,7 @@ bool TArSongCategories::Load() {
         ReadAttribution(attribution);
     for (int index = 0; index < Count(); ++index)
         ParseMix(index, At(index).Mix);
-    return true;
+    return whole;
 }
 
 bool TArSongCategories::ReadCategories(const TTagNode* categories, QString& error) {

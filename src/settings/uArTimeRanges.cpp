@@ -1,11 +1,13 @@
 #include "settings/uArTimeRanges.h"
 
 #include "foundation/HTMLParser.h"
+#include "foundation/uAppPaths.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uXmlEscape.h"
 #include "foundation/uXmlWriter.h"
 #include "settings/uArSettingsFile.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -187,8 +189,10 @@ TArTimeRanges::TArTimeRanges() : FFirstDay(Now()) {}
 
 bool TArTimeRanges::Load() {
     THTMLParser parser;
-    const bool read = LoadSettingsDocument(parser, TimeRangesFileName, TFileNaming::fnFileName);
-    const TTagNode* root = read ? FindChild(parser.Root(), kRootTag) : nullptr;
+    const bool read =
+        LoadSettingsDocument(parser, TimeRangesFileName, TFileNaming::fnFileName, kRootTag);
+    FReadWhole = read || !QFileInfo::exists(AppFilePath(TimeRangesFileName));
+    const TTagNode* root = FindChild(parser.Root(), kRootTag);
     if (root != nullptr) {
         FFirstDay = ParseFirstDay(root->GetAttr(kFirstAttr)).value_or(Now());
         AddLoaded(*root, kRangeTag, StrToIntDef(root->GetAttr(kLastIdAttr), 0));
@@ -206,7 +210,13 @@ bool TArTimeRanges::Save() {
     doc.Close();
     const bool written = SaveSettingsDocument(doc, TimeRangesFileName, TFileNaming::fnFileName);
     ClearChanged();
+    if (written)
+        FReadWhole = true;
     return written;
+}
+
+bool TArTimeRanges::SaveAtExit() {
+    return (FReadWhole || Changed()) ? Save() : true;
 }
 
 void TArTimeRanges::SetFirstDay(TDateTime date) {

@@ -71,11 +71,15 @@ public:
 
     // Reads the file into the list: ranges with ids the file has are replaced, the others stay
     // (a settings window's Cancel relies on it). A missing file is silent; an unreadable one is
-    // reported, keeping what was read. Returns whether the file was read.
+    // reported, keeping what was read before the damage. Returns whether the file was read whole.
     bool Load();
     // Writes the file whether or not anything changed; a failure is reported. The changed flag
     // is cleared either way. Returns whether the file was written.
     bool Save();
+    // The write at every exit: skipped while the file could not be read whole and nothing was
+    // changed, so the ranges it holds beyond the damage are not lost.
+    bool SaveAtExit();
+    bool ReadWhole() const { return FReadWhole; }
 
     TDateTime FirstDay() const { return FFirstDay; }
     // Sets the first day and saves at once.
@@ -83,4 +87,5 @@ public:
 
 private:
     TDateTime FFirstDay;
+    bool FReadWhole = true;
 };

@@ -3,21 +3,31 @@
 #include "foundation/uAppPaths.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uTextFile.h"
+#include "foundation/uWholeFile.h"
 
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
 
-QStringList ReadAliasFile(const QString& path) {
-    QStringList lines;
-    // A missing or unreadable file starts an empty list; the file is made when the store is freed.
-    if (QFileInfo::exists(path))
-        ReadTextLines(path, lines);
-    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+// A missing file starts an empty list, made when the store is freed. One that cannot be read
+// whole is reported and starts empty too, but is written again only when an alias is added.
+TCharAliases::TList ReadAliasFile(const QString& path) {
+    TCharAliases::TList list;
+    if (QFileInfo::exists(path)) {
+        QString text;
+        QString error;
+        if (ReadWholeText(path, text, &error)) {
+            list.Lines = TextLines(text);
+        } else {
+            list.ReadWhole = false;
+            LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+        }
+    }
+    std::stable_sort(list.Lines.begin(), list.Lines.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
-    return lines;
+    return list;
 }
 
 } // namespace
@@ -48,10 +58,10 @@ TCharAliases::~TCharAliases() {
 QStringList* TCharAliases::AliasList(int kind) {
     if (!IsCharKind(kind))
         return nullptr;
-    std::optional<QStringList>& list = FLists[kind];
+    std::optional<TList>& list = FLists[kind];
     if (!list)
         list = ReadAliasFile(AppFilePath(CharAliasFileName(kind)));
-    return &*list;
+    return &list->Lines;
 }
 
 QString TCharAliases::FindAlias(int kind, const QString& alias) {
@@ -69,17 +79,19 @@ QString TCharAliases::FindAlias(int kind, const QString& alias) {
 }
 
 void TCharAliases::AddAlias(int kind, const QString& alias, const QString& value) {
-    if (QStringList* list = AliasList(kind))
+    if (QStringList* list = AliasList(kind)) {
         list->append(alias + QLatin1Char('=') + value);
+        FLists[kind]->Added = true;
+    }
 }
 
 void TCharAliases::WriteLoadedLists() const {
     for (int kind = 0; kind < CharKindCount; ++kind) {
-        if (!FLists[kind])
+        if (!FLists[kind] || (!FLists[kind]->ReadWhole && !FLists[kind]->Added))
             continue;
         const QString path = AppFilePath(CharAliasFileName(kind));
         QString error;
-        if (!WriteTextLines(path, *FLists[kind], &error))
+        if (!WriteTextLines(path, FLists[kind]->Lines, &error))
             LogMessage(msOptions, 2, FileSaveErrorText(path, error));
     }
 }

@@ -29,8 +29,15 @@ public:
     // Appends alias=value without looking for an earlier line of the same alias.
     void AddAlias(int kind, const QString& alias, const QString& value);
 
+    // One kind's lines, as read from its file.
+    struct TList {
+        QStringList Lines;
+        bool ReadWhole = true;
+        bool Added = false;
+    };
+
 private:
     void WriteLoadedLists() const;
 
-    std::array<std::optional<QStringList>, CharKindCount> FLists;
+    std::array<std::optional<TList>, CharKindCount> FLists;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kRootTag = QStringLiteral("characterList");
+const QString& kRootTag = CharacteristicsRootTag;
 const QString kCharacterTag = QStringLiteral("character");
 const QString kOptTag = QStringLiteral("opt");
 const QString kTypeAttr = QStringLiteral("type");

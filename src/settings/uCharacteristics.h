@@ -46,6 +46,7 @@ struct TCharacteristics {
 };
 
 inline const QString CharacteristicsFileName = QStringLiteral("charakterystyki.xml");
+inline const QString CharacteristicsRootTag = QStringLiteral("characterList");
 
 // Adds what the parsed "charakterystyki.xml" holds to the lists. An element of an unknown kind
 // is skipped (reported at level 1); values without an id or text are skipped.

@@ -4,6 +4,7 @@
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
 #include "foundation/uTextFile.h"
+#include "foundation/uWholeFile.h"
 
 #include <QFileInfo>
 
@@ -44,12 +45,20 @@ bool ReadUserPaths(TConfig& config) {
 void LoadConfig(TConfig& config) {
     const QString path = AppFilePath(ConfigFileName);
     if (QFileInfo::exists(path)) {
-        QStringList lines;
+        QString text;
         QString error;
-        if (!ReadTextLines(path, lines, &error)) {
+        bool read = ReadWholeText(path, text, &error);
+        if (read && text.trimmed().isEmpty()) {
+            // The program never writes it empty: what it held is gone.
+            read = false;
+            error = WholeFileText::Empty;
+            NoteUnreadFile(path);
+        }
+        if (!read) {
             LogMessage(msOptions, 2, FileLoadErrorText(path, error));
             return;
         }
+        const QStringList lines = TextLines(text);
         config.ClockDir = ValueOf(lines, kClockDirKey);
         config.PlayListDir = ValueOf(lines, kPlayListDirKey);
         config.SelectionMethod = ValueOf(lines, kSelectionMethodKey);

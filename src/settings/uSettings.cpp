@@ -30,7 +30,7 @@ void DoneOptions() {
         Options.reset();
     }
     if (TimeRanges) {
-        TimeRanges->Save(); // written at every exit, changed or not
+        TimeRanges->SaveAtExit(); // written at every exit, changed or not
         TimeRanges.reset();
     }
     // These three write only when changed.

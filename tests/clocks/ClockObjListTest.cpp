@@ -149,7 +149,10 @@ TEST_F(ClockObjListTest, AFileCutInTheMiddleKeepsTheObjectsBeforeTheCut) {
               QStringLiteral("<obj objType=\"0\" id=\"3\" objNa"));
     List.LoadCategories();
     EXPECT_EQ(Ids(List), (std::vector<int>{1, 2, 9901}));
-    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+    ASSERT_EQ(Prompt.Errors().size(), 1);
+    EXPECT_TRUE(Prompt.Errors()[0].endsWith(QStringLiteral("(plik jest niekompletny)")))
+        << Prompt.Errors()[0].toStdString();
+    EXPECT_FALSE(List.Modified()) << "nor written again, for the objects past the cut";
 }
 
 TEST_F(ClockObjListTest, AnUnreadableFileIsReportedAndStillGetsTheAdvertBlank) {

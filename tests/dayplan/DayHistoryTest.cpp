@@ -123,7 +123,10 @@ TEST_F(DayHistoryTest, LoadingChecksTheFile) {
         {"an empty element", "<!-- x -->\r\n<PalyList/>\r\n", true, "", nullptr},
         {"no history element", "<CurrentRoot>\r\n  <Item hour=\"1\"/>\r\n</CurrentRoot>\r\n", false,
          "", "Błąd w pliku %1"},
-        {"an empty file", "", false, "", "Błąd w pliku %1"},
+        {"an empty file", "", false, "", "Błąd ładowania play listy z pliku %1. (plik jest pusty)"},
+        // Half a day is never shown for the day.
+        {"a file cut off", "<PalyList>\r\n  <Item hour=\"h\" Blank=\"0\"/>\r\n  <Item ho", false,
+         "", "Błąd ładowania play listy z pliku %1. (plik jest niekompletny)"},
         {"boolean words",
          "<PalyList><Item hour=\"h\" Blank=\"TRUE\"/><Item Blank=\"false\"/>"
          "</PalyList>",
@@ -138,9 +141,7 @@ TEST_F(DayHistoryTest, LoadingChecksTheFile) {
         Prompt.Clear();
         const QString path = WriteHistory(c.Bytes);
         EXPECT_EQ(History.LoadDayHistory(path), c.Loaded) << c.What;
-        if (c.Loaded) {
-            EXPECT_EQ(S(Rows()), c.Rows) << c.What;
-        }
+        EXPECT_EQ(S(Rows()), c.Rows) << c.What;
         const QString expected = c.Error ? QString::fromUtf8(c.Error).arg(path) : QString();
         EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))), S(expected)) << c.What;
     }

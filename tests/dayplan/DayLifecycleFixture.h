@@ -64,6 +64,8 @@ protected:
         ShortClock = Station.Path(QStringLiteral("Zegary/Krótki.ctm"));
         WriteShortClock(ShortClock);
         Host.ClockFile = ShortClock;
+        // An accepted day always gets its ".mix".
+        Host.ExportFile = Station.Path(QStringLiteral("PlayListy/dzien"));
         Days = std::make_unique<TDayLifecycle>(Host);
     }
     void TearDown() override {

@@ -88,11 +88,12 @@ TEST_F(DayLifecycleTest, ADateGoesFromEmptyToHistoryAndBack) {
     const int plays = StatsRows();
     EXPECT_GT(plays, 0);
 
+    Prompt.QueueAnswers({true});
     ASSERT_EQ(Days->Back(), TDayResult::drDone);
     EXPECT_EQ(Days->State(), dsPending);
-    EXPECT_TRUE(FilesOf(day).isEmpty());
-    EXPECT_TRUE(Days->PlayList().IsEmpty()) << "an accepted day keeps no plan file";
-    EXPECT_EQ(StatsRows(), plays) << "statistics stay";
+    EXPECT_EQ(FilesOf(day), QStringList{QStringLiteral("plp")});
+    EXPECT_EQ(Days->PlayList().Count(), positions) << "the accepted day comes back whole";
+    EXPECT_EQ(StatsRows(), 0) << "its plays are withdrawn";
 
     Prompt.QueueAnswers({true});
     ASSERT_EQ(Days->Back(), TDayResult::drDone);
@@ -100,8 +101,9 @@ TEST_F(DayLifecycleTest, ADateGoesFromEmptyToHistoryAndBack) {
     Prompt.QueueAnswers({true});
     ASSERT_EQ(Days->Back(), TDayResult::drDone);
     EXPECT_EQ(Days->State(), dsEmpty);
-    EXPECT_EQ(Prompt.Questions().mid(1),
-              (QStringList{DayText::DeletePlayList, DayText::ClearClock}));
+    EXPECT_EQ(
+        Prompt.Questions().mid(1),
+        (QStringList{DayText::TakeBackAccepted, DayText::DeletePlayList, DayText::ClearClock}));
 }
 
 TEST_F(DayLifecycleTest, BackAskedAndRefusedChangesNothing) {
@@ -137,7 +139,14 @@ TEST_F(DayLifecycleTest, OrderRulesFromTheFirstDay) {
     EXPECT_EQ(StatsRows(), 0);
 
     Days->ShowDay(FirstDay);
-    Host.ExportFile.clear(); // the export dialog cancelled: accepting goes on
+    const QString exportFile = Host.ExportFile;
+    Host.ExportFile.clear(); // the export dialog cancelled: a day is not accepted without it
+    Prompt.Clear();
+    EXPECT_EQ(Days->Accept(), TDayResult::drRefused);
+    EXPECT_EQ(Prompt.Errors(), QStringList{DayText::AcceptNeedsMix});
+    EXPECT_EQ(Days->State(), dsPending);
+    EXPECT_EQ(StatsRows(), 0);
+    Host.ExportFile = exportFile;
     EXPECT_EQ(Days->Accept(), TDayResult::drDone);
     Days->ShowDay(next);
     EXPECT_EQ(Days->Accept(), TDayResult::drDone);

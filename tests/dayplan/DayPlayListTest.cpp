@@ -235,13 +235,31 @@ TEST_F(DayPlayListTest, LoadingAsksAboutSongsDeletedFromTheLibrary) {
     EXPECT_EQ(List.Position(0).SongId, -1);
 }
 
-TEST_F(DayPlayListTest, FileWithoutARootLoadsNothingAndSaysNothing) {
+TEST_F(DayPlayListTest, AFileThatIsNoWholePlanIsReportedAndLoadsNothing) {
     const QString path = Station.Path(QStringLiteral("zly.plp"));
-    ASSERT_TRUE(
-        WriteFileBytes(path, "<PalyList>\r\n  <Item hour=\"00:00:00.000\"/>\r\n</PalyList>\r\n"));
-    EXPECT_FALSE(List.LoadPlanFile(path));
-    EXPECT_TRUE(List.IsEmpty());
-    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+    const struct {
+        const char* What;
+        QByteArray Bytes;
+        const char* Reason;
+    } cases[] = {
+        {"another root", "<PalyList>\r\n  <Item hour=\"00:00:00.000\"/>\r\n</PalyList>\r\n",
+         "brak elementu \"CurrentRoot\""},
+        {"cut off", "<CurrentRoot>\r\n  <Item songId=\"-1\" blank=\"1\"/>\r\n  <Item so",
+         "plik jest niekompletny"},
+    };
+    for (const auto& c : cases) {
+        Prompt.Clear();
+        ASSERT_TRUE(WriteFileBytes(path, c.Bytes));
+        EXPECT_FALSE(List.LoadPlanFile(path)) << c.What;
+        EXPECT_TRUE(List.IsEmpty()) << c.What;
+        EXPECT_FALSE(List.ReadWhole()) << c.What;
+        EXPECT_EQ(
+            S(Prompt.Errors().join(QLatin1Char('|'))),
+            S(QStringLiteral("Błąd odczytu pliku %1. (%2)").arg(path, QString::fromUtf8(c.Reason))))
+            << c.What;
+        List.ClearView();
+        EXPECT_TRUE(List.ReadWhole()) << "an emptied list belongs to no file";
+    }
 }
 
 TEST_F(DayPlayListTest, UnreadableFileIsReported) {

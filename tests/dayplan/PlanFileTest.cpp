@@ -193,22 +193,34 @@ TEST_F(PlanFileTest, PlayFileNamesTheAudioFile) {
         QStringLiteral("playFile=\"/audio/rock &amp; roll/a.mp3\"")));
 }
 
-TEST_F(PlanFileTest, FileWithoutItsRootReadsAsFalse) {
+TEST_F(PlanFileTest, AFileThatIsNoWholePlanThrowsBeforeAnyPosition) {
     const struct {
         const char* What;
         QByteArray Bytes;
+        const char* Reason;
     } cases[] = {
-        {"empty file", QByteArray()},
-        {"another root", "<PalyList>\r\n  <Item songId=\"-1\"/>\r\n</PalyList>\r\n"},
-        {"items without a root", "<Item songId=\"-1\"/>\r\n"},
-        {"not markup at all", "songId=-1\r\n"},
+        {"empty file", QByteArray(), "plik jest pusty"},
+        {"another root", "<PalyList>\r\n  <Item songId=\"-1\"/>\r\n</PalyList>\r\n",
+         "brak elementu \"CurrentRoot\""},
+        {"items without a root", "<Item songId=\"-1\"/>\r\n", "brak elementu \"CurrentRoot\""},
+        {"not markup at all", "songId=-1\r\n", "brak elementu \"CurrentRoot\""},
+        {"cut off after a position",
+         "<CurrentRoot>\r\n  <Item songId=\"-1\" blank=\"1\"/>\r\n  <Item songId=\"-1\" bl",
+         "plik jest niekompletny"},
+        {"binary", QByteArray("<CurrentRoot>\0\x01</CurrentRoot>", 29),
+         "plik nie jest plikiem tekstowym"},
     };
     for (const auto& c : cases) {
         const QString path = Station.Path(QStringLiteral("zly.plp"));
         ASSERT_TRUE(WriteFileBytes(path, c.Bytes));
-        bool result = true;
-        EXPECT_TRUE(ReadAll(path, true, false, &result).empty()) << c.What;
-        EXPECT_FALSE(result) << c.What;
+        int handed = 0;
+        try {
+            ReadPlanFile(path, false, false, [&](std::unique_ptr<TResultSongData>) { ++handed; });
+            ADD_FAILURE() << c.What << ": read without an error";
+        } catch (const TPlanFileError& error) {
+            EXPECT_EQ(S(error.Message), c.Reason) << c.What;
+        }
+        EXPECT_EQ(handed, 0) << c.What;
     }
     EXPECT_TRUE(Prompt.Boxes.isEmpty());
 }

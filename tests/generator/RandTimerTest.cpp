@@ -212,7 +212,8 @@ TEST_F(RandTimerFixture, ErrorInTheRunIsReportedAndGivesNoOutput) {
     EXPECT_EQ(Prompt.Errors(),
               QStringList{QStringLiteral("Błąd losowania: database disk image is malformed")});
     EXPECT_TRUE(Receiver.Items.empty());
-    EXPECT_TRUE(QFile::exists(ListPositionFile(Day())));
+    EXPECT_TRUE(Timer->Failed());
+    EXPECT_FALSE(QFile::exists(ListPositionFile(Day()))) << "a failed run keeps no draw lists";
 }
 
 // --- Method A: the needed length of a slot

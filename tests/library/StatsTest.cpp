@@ -1,9 +1,12 @@
 #include "StatsTestSupport.h"
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
+#include "library/uAcceptedDays.h"
 #include "library/uSongData.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -203,49 +206,55 @@ struct TRecordCase {
     const char* DroppedTable; // a store error on the way
     bool Result;
     bool Kept;
-    int HistoryWrites;
-    bool Withdrawn;
-    QString Error;
+    bool FileWritten;
+    QString ErrorStart;
 };
 
 TEST_F(StatsTest, AnAcceptedDayIsRecordedWholeOrNotAtAll) {
+    const QString historyPath = Station.Path(QStringLiteral("Plan/Historia/20000503.plh"));
+    // A file where the directory should be: the history file cannot be made.
+    const QString blockedPath = Station.Path(QStringLiteral("blocker/20000503.plh"));
     const TRecordCase cases[] = {
-        {"history written", hoWritten, nullptr, true, true, 1, false, {}},
-        {"no history writer", hoNone, nullptr, true, true, 0, false, {}},
-        // The writer has shown its own message.
-        {"history file fails", hoFails, nullptr, false, false, 1, false, {}},
-        {"a play cannot be stored", hoWritten, "AStats", false, false, 0, false,
+        {"history written", hoWritten, nullptr, true, true, true, {}},
+        {"no history file", hoNone, nullptr, true, true, false, {}},
+        {"history file fails", hoFails, nullptr, false, false, false,
+         FileSaveErrorText(blockedPath, QString()).section(QLatin1String(" ("), 0, 0)},
+        {"a play cannot be stored", hoWritten, "AStats", false, false, false,
          Format(kDatabaseWriteError, {QStringLiteral("no such table: AStats")})},
-        {"the plays cannot be kept", hoCommitFails, nullptr, false, false, 1, true,
+        {"the plays cannot be kept", hoCommitFails, nullptr, false, false, false,
          Format(kDatabaseWriteError, {QStringLiteral("database is locked")})},
     };
     const TResultSongData song = Position(7, 70, HourMs(0, 0));
     const TResultSongData blank = Position(-1, -1, HourMs(0, 3));
     const TResultSongData late = Position(8, 70, HourMs(23, 59, 59) + 999);
     const QList<const TResultSongData*> positions = {&song, &blank, &late};
+    ASSERT_TRUE(WriteFileBytes(Station.Path(QStringLiteral("blocker")), "not a directory"));
 
     for (const TRecordCase& c : cases) {
         Prompt.Clear();
         if (c.DroppedTable)
             DropTable(c.DroppedTable);
-        int writes = 0;
-        bool withdrawn = false;
-        std::unique_ptr<TReadLock> lock;
-        TDayHistoryHook hook;
+        TDayAcceptance acceptance;
+        acceptance.PlanFile = "<CurrentRoot>\r\n</CurrentRoot>\r\n";
         if (c.History != hoNone)
-            hook.Write = [&] {
-                ++writes;
-                if (c.History == hoCommitFails)
-                    lock = std::make_unique<TReadLock>();
-                return c.History != hoFails;
-            };
-        hook.Withdraw = [&] { withdrawn = true; };
+            acceptance.FileSteps.push_back({TFileStepKind::fsWrite,
+                                            c.History == hoFails ? blockedPath : historyPath,
+                                            "<PalyList>\r\n</PalyList>\r\n"});
+        std::unique_ptr<TReadLock> lock;
+        if (c.History == hoCommitFails)
+            lock = std::make_unique<TReadLock>();
 
-        EXPECT_EQ(RecordDayStats(May(3), positions, hook), c.Result) << c.What;
+        EXPECT_EQ(RecordDayStats(May(3), positions, acceptance), c.Result) << c.What;
         lock.reset();
-        EXPECT_EQ(writes, c.HistoryWrites) << c.What;
-        EXPECT_EQ(withdrawn, c.Withdrawn) << c.What;
-        EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))), S(c.Error)) << c.What;
+        // The history file stands exactly when the plays were kept.
+        EXPECT_EQ(QFileInfo::exists(historyPath), c.FileWritten) << c.What;
+        EXPECT_FALSE(HasFileSteps(*MainBase)) << c.What;
+        EXPECT_EQ(FindAcceptedDay(*MainBase, May(3)).has_value(), c.Kept) << c.What;
+        const QString errors = Prompt.Errors().join(QLatin1Char('|'));
+        if (c.ErrorStart.isEmpty())
+            EXPECT_EQ(S(errors), "") << c.What;
+        else
+            EXPECT_TRUE(errors.startsWith(c.ErrorStart)) << c.What << ": " << S(errors);
         EXPECT_EQ(BusyDepth(), 0) << c.What;
         EXPECT_GE(Prompt.BusyChanges, 2) << c.What;
 
@@ -271,6 +280,7 @@ TEST_F(StatsTest, AnAcceptedDayIsRecordedWholeOrNotAtAll) {
             }
         }
         // Each case starts on a fresh store.
+        QFile::remove(historyPath);
         DoneMainBase();
         ASSERT_TRUE(QDir(Station.Path(QStringLiteral("Data"))).removeRecursively());
         InitMainBase();
@@ -278,3 +288,85 @@ TEST_F(StatsTest, AnAcceptedDayIsRecordedWholeOrNotAtAll) {
 }
 
 } // namespace
+
+namespace {
+
+// The plays of every id of both tables in the order recorded, over all its rows. Each row must
+// tell its own first and last play right, as the played-in-a-window answers read only those.
+QStringList AllStoredPlays() {
+    QStringList plays;
+    for (const QString table : {QStringLiteral("Stats"), QStringLiteral("AStats")})
+        for (int id : {7, 8, 70}) {
+            QStringList entries;
+            for (const TStoredRow& row : StoredRows(table, id)) {
+                EXPECT_EQ(row.BeginId, 0);
+                EXPECT_EQ(row.StatsVal.size(), 4 * (row.EndId + 1));
+                EXPECT_NEAR(row.BeginTime, FromPlayTime(EntryPlayTime(CardinalAt(row.StatsVal, 0))),
+                            1e-6);
+                EXPECT_NEAR(row.EndTime,
+                            FromPlayTime(EntryPlayTime(CardinalAt(row.StatsVal, row.EndId))), 1e-6);
+                for (int i = 0; i <= row.EndId; ++i)
+                    entries << QString::number(CardinalAt(row.StatsVal, i));
+            }
+            plays << QStringLiteral("%1 %2: %3").arg(table).arg(id).arg(entries.join(u','));
+        }
+    return plays;
+}
+
+// The plays of a day: `count` positions of song 7 or 8 (artist 70), a minute apart.
+QList<TResultSongData> DayPositions(int count, int song) {
+    QList<TResultSongData> positions;
+    for (int i = 0; i < count; ++i)
+        positions.append(Position(song, 70, HourMs(0, i % 1440)));
+    return positions;
+}
+
+QList<const TResultSongData*> Pointers(const QList<TResultSongData>& positions) {
+    QList<const TResultSongData*> pointers;
+    for (const TResultSongData& position : positions)
+        pointers.append(&position);
+    return pointers;
+}
+
+} // namespace
+
+TEST_F(StatsTest, AWithdrawnDayLeavesThePlaysAsIfItHadNeverBeenAccepted) {
+    // Days of plays in acceptance order; the one withdrawn; the rows must then equal those of
+    // the other days accepted alone.
+    const struct {
+        const char* What;
+        QList<QPair<int, int>> Days; // (plays, song) for 3, 4, 5 May ...
+        int Withdrawn;               // index into Days
+    } cases[] = {
+        {"the last day", {{3, 7}, {2, 7}}, 1},
+        {"the only day", {{3, 7}}, 0},
+        {"a day in the middle", {{2, 7}, {3, 8}, {2, 7}}, 1},
+        {"a day that started a new row", {{240, 7}, {5, 7}}, 1},
+        {"a day that filled a row", {{238, 7}, {4, 7}}, 1},
+        {"a day before a full row", {{3, 7}, {240, 7}}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto reset = [this] {
+            DoneMainBase();
+            ASSERT_TRUE(QDir(Station.Path(QStringLiteral("Data"))).removeRecursively());
+            InitMainBase();
+        };
+        std::vector<QList<TResultSongData>> days;
+        for (const auto& [plays, song] : c.Days)
+            days.push_back(DayPositions(plays, song));
+
+        for (int i = 0; i < static_cast<int>(days.size()); ++i)
+            if (i != c.Withdrawn)
+                ASSERT_TRUE(RecordDayStats(May(3 + i), Pointers(days[i]))) << c.What;
+        const QStringList expected = AllStoredPlays();
+        reset();
+
+        for (int i = 0; i < static_cast<int>(days.size()); ++i)
+            ASSERT_TRUE(RecordDayStats(May(3 + i), Pointers(days[i]))) << c.What;
+        ASSERT_TRUE(WithdrawDayStats(May(3 + c.Withdrawn), {})) << c.What;
+        EXPECT_EQ(AllStoredPlays(), expected) << c.What;
+        EXPECT_FALSE(FindAcceptedDay(*MainBase, May(3 + c.Withdrawn)).has_value()) << c.What;
+        EXPECT_TRUE(Prompt.Errors().isEmpty()) << c.What;
+        reset();
+    }
+}

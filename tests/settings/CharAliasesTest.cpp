@@ -101,7 +101,7 @@ TEST_F(CharAliasesTest, AliasListLoadsOnceAndRefusesOtherKinds) {
     EXPECT_EQ(aliases.AliasList(CharKindCount), nullptr);
 }
 
-TEST_F(CharAliasesTest, AnUnreadableFileGivesAnEmptyListAndAFailedWriteIsReported) {
+TEST_F(CharAliasesTest, AnUnreadableFileGivesAnEmptyListAndBothErrorsAreReported) {
     ASSERT_TRUE(QDir(station.Dir()).mkdir(CharAliasFileName(ckAtmosphere)));
     WriteAliasFile(ckTempo, QStringLiteral("a=b\r\n"));
     {
@@ -109,13 +109,16 @@ TEST_F(CharAliasesTest, AnUnreadableFileGivesAnEmptyListAndAFailedWriteIsReporte
         EXPECT_TRUE(aliases.AliasList(ckAtmosphere)->isEmpty());
         aliases.AddAlias(ckAtmosphere, QStringLiteral("smutny"), QStringLiteral("Melancholijny"));
         aliases.AddAlias(ckTempo, QStringLiteral("c"), QStringLiteral("d"));
-        EXPECT_TRUE(prompt.Boxes.isEmpty()) << "a read error is not reported";
+        EXPECT_EQ(prompt.Errors(),
+                  QStringList{QStringLiteral("Błąd podczas ładowania pliku \"%1\". (w miejscu "
+                                             "pliku jest katalog)")
+                                  .arg(AppFilePath(CharAliasFileName(ckAtmosphere)))});
     }
     const QStringList errors = prompt.Errors();
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Błąd podczas zapisywania pliku \"%1\". (")
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].startsWith(QStringLiteral("Błąd podczas zapisywania pliku \"%1\". (")
                                          .arg(AppFilePath(CharAliasFileName(ckAtmosphere)))))
-        << errors[0].toStdString();
+        << errors[1].toStdString();
     EXPECT_EQ(ReadAliasFile(ckTempo), QStringLiteral("a=b\r\nc=d\r\n"))
         << "the next list is still written";
 }

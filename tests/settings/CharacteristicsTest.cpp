@@ -117,7 +117,9 @@ TEST_F(CharacteristicsFileTest, WithoutTheRootNothingIsRead) {
     options.LoadCharacteristics();
     EXPECT_TRUE(options.CharValues(ckType)->empty());
     EXPECT_EQ(options.LastCharId(ckType), 0);
-    EXPECT_TRUE(prompt.Boxes.isEmpty());
+    EXPECT_EQ(prompt.Errors(), QStringList{QStringLiteral("Błąd podczas ładowania pliku "
+                                                          "\"charakterystyki.xml\". (brak "
+                                                          "elementu \"characterList\")")});
 }
 
 TEST_F(CharacteristicsFileTest, ACutOffFileKeepsWhatWasRead) {

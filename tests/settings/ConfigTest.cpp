@@ -1,10 +1,14 @@
 #include "foundation/uAppPaths.h"
 #include "foundation/uTextFile.h"
+#include "foundation/uWholeFile.h"
 #include "settings/uConfig.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,7 +97,6 @@ TEST_F(ConfigTest, ReadsTheFile) {
          QStringLiteral("/z"),
          {},
          QStringLiteral("A")},
-        {"an empty file", QString(), {}, {}, QStringLiteral("A")},
         {"keys in any letter case",
          QStringLiteral("zEGARY=/z\r\nPLAYLISTY=/p\r\nmetodadoboru=B\r\n"), QStringLiteral("/z"),
          QStringLiteral("/p"), QStringLiteral("B")},
@@ -122,17 +125,39 @@ TEST_F(ConfigTest, ReadsTheFile) {
     EXPECT_TRUE(prompt.Boxes.isEmpty());
 }
 
-TEST_F(ConfigTest, AnUnreadableFileIsReportedAndChangesNothing) {
-    ASSERT_TRUE(QDir(station.Dir()).mkdir(ConfigFileName));
-    TConfig config;
-    LoadConfig(config);
-    ASSERT_EQ(prompt.Errors().size(), 1);
-    EXPECT_TRUE(prompt.Errors().first().startsWith(
-        QStringLiteral("Błąd podczas ładowania pliku \"%1\". (").arg(AppFilePath(ConfigFileName))))
-        << prompt.Errors().first().toStdString();
-    EXPECT_EQ(config.ClockDir, QString()) << "no fall-back to the defaults";
-    EXPECT_EQ(config.PlayListDir, QString());
-    EXPECT_EQ(config.SelectionMethod, QStringLiteral("A"));
+TEST_F(ConfigTest, AFileNotReadWholeIsReportedAndChangesNothing) {
+    const struct {
+        const char* Name;
+        QByteArray Bytes; // nothing: a directory in the file's place
+        QString Reason;
+    } cases[] = {
+        {"a directory", {}, QStringLiteral("w miejscu pliku jest katalog")},
+        {"an empty file", QByteArray(""), QStringLiteral("plik jest pusty")},
+        {"a NUL byte", QByteArray("Zegary=/z\0\0\0", 12),
+         QStringLiteral("plik nie jest plikiem tekstowym")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        prompt.Clear();
+        ForgetUnreadFiles();
+        const QString path = AppFilePath(ConfigFileName);
+        QFile::remove(path);
+        QDir(station.Dir()).rmdir(ConfigFileName);
+        if (c.Bytes.isNull())
+            ASSERT_TRUE(QDir(station.Dir()).mkdir(ConfigFileName));
+        else
+            ASSERT_TRUE(WriteFileBytes(path, c.Bytes));
+        TConfig config;
+        LoadConfig(config);
+        EXPECT_EQ(prompt.Errors(), QStringList{QStringLiteral("Błąd podczas ładowania pliku "
+                                                              "\"%1\". (%2)")
+                                                   .arg(path, c.Reason)});
+        EXPECT_EQ(config.ClockDir, QString()) << "no fall-back to the defaults";
+        EXPECT_EQ(config.PlayListDir, QString());
+        EXPECT_EQ(config.SelectionMethod, QStringLiteral("A"));
+        EXPECT_EQ(UnreadFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
+    }
+    ForgetUnreadFiles();
 }
 
 TEST_F(ConfigTest, SavesTheThreeLinesInOrder) {

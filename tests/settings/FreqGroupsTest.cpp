@@ -265,11 +265,13 @@ TEST_F(FreqGroupsFileTest, FileCutInTheMiddleKeepsTheGroupsBeforeTheCut) {
     const QByteArray whole(kGroupsBytes);
     WriteBytes(whole.left(whole.indexOf("<group id=\"12\"") + 20));
     TArFreqGroups groups;
-    EXPECT_TRUE(groups.Load());
+    EXPECT_FALSE(groups.Load()) << "a cut file is not read whole";
     ASSERT_EQ(groups.Count(), 1);
     EXPECT_EQ(groups.Items(0).Id, 10);
     EXPECT_EQ(groups.GlobSongGr(), 10);
-    EXPECT_TRUE(prompt.Boxes.isEmpty());
+    EXPECT_EQ(prompt.Errors(),
+              QStringList{QStringLiteral(
+                  "Błąd podczas ładowania pliku \"grupy.xml\". (plik jest niekompletny)")});
 }
 
 TEST_F(FreqGroupsFileTest, DefaultStationFileIsWhatAnEmptyListWrites) {

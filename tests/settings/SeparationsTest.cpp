@@ -89,8 +89,9 @@ TEST_F(SeparationsFileTest, MissingFileIsSilentAndKeepsTheDefaults) {
 TEST_F(SeparationsFileTest, RootLineAloneWithDefActive) {
     WriteDocument(QStringLiteral("<schedule defActive=\"1\">\r\n"));
     TArSeparations separations;
-    EXPECT_TRUE(separations.Load());
+    EXPECT_FALSE(separations.Load()) << "the root is never closed: a cut file";
     ExpectValues(separations, true, 1, 1, 1);
+    EXPECT_FALSE(separations.Changed());
 }
 
 TEST_F(SeparationsFileTest, ReloadKeepsDefActiveWhenTheFileLacksItButResetsTheCounts) {
@@ -169,9 +170,11 @@ TEST_F(SeparationsFileTest, FailedSaveIsReportedWithTheFullPathAndClearsTheChang
 TEST_F(SeparationsFileTest, FileCutInsideTheRootTagReadsNothing) {
     WriteDocument(QStringLiteral("<schedule defActive=\"1\" hours=\"5\""));
     TArSeparations separations;
-    EXPECT_TRUE(separations.Load());
+    EXPECT_FALSE(separations.Load());
     ExpectValues(separations, false, 1, 1, 1);
-    EXPECT_TRUE(prompt.Boxes.isEmpty());
+    ASSERT_EQ(prompt.Errors().size(), 1);
+    EXPECT_TRUE(prompt.Errors()[0].endsWith(QStringLiteral("(plik jest niekompletny)")))
+        << prompt.Errors()[0].toStdString();
 }
 
 TEST_F(SeparationsFileTest, DefaultStationFileIsWhatTheDefaultsWrite) {

@@ -156,10 +156,12 @@ TEST_F(SongCategories, DrawParametersComeFromTheRootWithTheirDefaults) {
 TEST_F(SongCategories, ADocumentWithoutItsRootLeavesTheTableAlone) {
     LoadText(QStringLiteral("<other canCut=\"0\"><categories>") + Item(1) +
              QStringLiteral("</categories></other>"));
-    EXPECT_TRUE(Loaded);
+    EXPECT_FALSE(Loaded) << "a document of another kind";
     EXPECT_EQ(Categories.Count(), 0);
     EXPECT_TRUE(Categories.CanCut());
-    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+    EXPECT_EQ(Prompt.Errors(), QStringList{QStringLiteral("Błąd podczas ładowania pliku \"%1\". "
+                                                          "(brak elementu \"dnCat\")")
+                                               .arg(FilePath())});
 }
 
 TEST_F(SongCategories, CategoriesWithoutItemsGiveAnEmptyTableButTheAttributionIsRead) {
@@ -482,13 +484,14 @@ TEST_F(SongCategories, AFileCutInTheMiddleKeepsWhatWasRead) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.CutBefore);
         LoadText(whole.left(whole.indexOf(QLatin1String(c.CutBefore))));
-        EXPECT_TRUE(Loaded);
+        EXPECT_FALSE(Loaded) << "a cut file is not read whole";
         EXPECT_EQ(Categories.Count(), c.Count);
         EXPECT_EQ(Categories.AttributionCount(), c.Attribution);
         EXPECT_TRUE(Categories.MixCSong()) << "the root was read";
     }
     EXPECT_EQ(Categories.AttributionById(0)->Items.Count(), 2);
-    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+    EXPECT_EQ(Prompt.Errors().size(), 3) << "each cut file is reported";
+    EXPECT_FALSE(Categories.Changed()) << "nor written again at exit";
 }
 
 // --- Changed flag and saving

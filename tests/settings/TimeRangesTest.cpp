@@ -496,11 +496,14 @@ TEST_F(TimeRangesFileTest, DocumentWithoutRangesRootKeepsTheList) {
     ranges.SetFirstDay(45000);
     ranges.Add(NewRange(QStringLiteral("r"), 1));
     WriteDocument(QStringLiteral("<groups lastId=\"7\"><range id=\"3\"/></groups>"));
-    ranges.Load();
+    EXPECT_FALSE(ranges.Load());
     EXPECT_EQ(Ids(ranges), QStringList({"1"}));
     EXPECT_EQ(ranges.FirstDay(), 45000);
     EXPECT_FALSE(ranges.Changed());
-    EXPECT_TRUE(prompt.Boxes.isEmpty());
+    EXPECT_EQ(prompt.Errors(), QStringList{QStringLiteral("Błąd podczas ładowania pliku "
+                                                          "\"blokady.xml\". (brak elementu "
+                                                          "\"ranges\")")});
+    EXPECT_FALSE(ranges.ReadWhole());
 }
 
 TEST_F(TimeRangesFileTest, UnreadableFileIsReportedWithTheFileName) {
@@ -537,11 +540,16 @@ TEST_F(TimeRangesFileTest, FileCutInTheMiddleKeepsTheRangesBeforeTheCut) {
     file.close();
 
     TArTimeRanges ranges;
-    EXPECT_TRUE(ranges.Load());
+    EXPECT_FALSE(ranges.Load()) << "a cut file is not read whole";
     EXPECT_EQ(Ids(ranges), QStringList({"10"}));
     EXPECT_EQ(ranges.FindById(10)->DateCount(), 2);
     EXPECT_EQ(ranges.LastId(), 10);
-    EXPECT_TRUE(prompt.Boxes.isEmpty());
+    EXPECT_EQ(prompt.Errors(), QStringList{QStringLiteral("Błąd podczas ładowania pliku "
+                                                          "\"blokady.xml\". (plik jest "
+                                                          "niekompletny)")});
+    // Not written at exit, so the ranges past the cut are still in the file.
+    EXPECT_TRUE(ranges.SaveAtExit());
+    EXPECT_EQ(FileBytes(), cut);
 }
 
 TEST_F(TimeRangesFileTest, DefaultStationStartsEmptyAndFixesItsFirstDayAtTheFirstSave) {
