@@ -2,6 +2,7 @@
 #include "foundation/uAppPaths.h"
 #include "support/CliRunner.h"
 #include "support/TempStation.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ protected:
 
     void SetUp() override {
         Dir = Station.Path(QStringLiteral("stacja"));
-        ASSERT_TRUE(CopyTree(Template->Path(QStringLiteral("stacja")), Dir));
+        ASSERT_TRUE(CopyDirectory(Template->Path(QStringLiteral("stacja")), Dir));
     }
 
     TCliRun Run(QStringList args) {
@@ -55,19 +56,6 @@ protected:
                                                      QString::fromLatin1(kind).arg(key))))
                 files << QFileInfo(QString::fromLatin1(kind)).suffix();
         return files;
-    }
-
-    static bool CopyTree(const QString& from, const QString& to) {
-        QDir().mkpath(to);
-        const QDir source(from);
-        for (const QFileInfo& entry :
-             source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = QDir(to).filePath(entry.fileName());
-            if (entry.isDir() ? !CopyTree(entry.filePath(), target)
-                              : !QFile::copy(entry.filePath(), target))
-                return false;
-        }
-        return true;
     }
 
     static TTempStation* Template;
