@@ -89,7 +89,7 @@ int CliImportDat(TCliContext& context) {
                        .arg(badFiles)
                        .arg(result.Failed)
                 << Qt::endl;
-    // A duplicate is handled by skipping it; a file that is not a song, or a song that could
-    // not be stored, is not.
-    return badFiles == 0 && result.Failed == 0 ? ceDone : ceFileError;
+    // A duplicate is handled by skipping it; a file that is not a song, a song that could not
+    // be stored, or an alias file that could not be read whole, is not.
+    return badFiles == 0 && result.Failed == 0 && UnreadFiles().isEmpty() ? ceDone : ceFileError;
 }
