@@ -111,6 +111,11 @@ QStringList TextLines(const QString& text) {
 }
 
 bool WriteTextFile(const QString& path, const QString& text, QString* error) {
+    return WriteWholeFile(path, EncodeCp1250(text), error);
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error,
+                    TWholeWrite mode) {
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk, a size limit) shows in write()'s result:
     // a buffered flush at commit() can lose it and rename a truncated file over the old one.
@@ -119,7 +124,6 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error) {
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = EncodeCp1250(text);
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.error() != QFileDevice::NoError
@@ -128,6 +132,11 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error) {
         file.cancelWriting();
         file.commit(); // discards the temporary file
         return false;
+    }
+    if (mode == TWholeWrite::wwTryOnly) {
+        file.cancelWriting();
+        file.commit(); // discards the temporary file
+        return true;
     }
     if (!file.commit()) {
         if (error)

@@ -23,6 +23,13 @@ QStringList TextLines(const QString& text);
 // Writes the text whole: into a temporary file beside the target that is renamed over it
 // only when everything was written, so an interrupted save leaves the old file as it was.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
+
+// wwTryOnly writes everything into the temporary file and drops it again: whether the write
+// would succeed, the target untouched.
+enum class TWholeWrite { wwReplace, wwTryOnly };
+// The bytes as they are, written as WriteTextFile writes.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                    TWholeWrite mode = TWholeWrite::wwReplace);
 // The lines, each followed by CR LF (the last one too).
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 // The bytes WriteTextLines writes for the lines.

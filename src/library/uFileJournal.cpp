@@ -1,12 +1,12 @@
 #include "library/uFileJournal.h"
 
 #include "foundation/uMsgLog.h"
+#include "foundation/uTextFile.h"
 #include "library/uDBMainBase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
@@ -33,34 +33,18 @@ bool JournalExists(SQLite::Database& db) {
     return db.tableExists(kJournalTable);
 }
 
-// Writes the content whole over the file: `keep` false only tries it.
-bool WriteWhole(const TFileStep& step, bool keep, QString* error) {
+bool WriteStep(const TFileStep& step, TWholeWrite mode, QString* error) {
     QDir().mkpath(QFileInfo(step.Path).absolutePath());
-    QSaveFile file(step.Path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = FileSaveErrorText(step.Path, file.errorString());
-        return false;
-    }
-    if (file.write(step.Content) != step.Content.size()) {
-        *error = FileSaveErrorText(step.Path, file.error() != QFileDevice::NoError
-                                                  ? file.errorString()
-                                                  : QStringLiteral("Nie zapisano całego pliku."));
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!keep)
-        file.cancelWriting();
-    if (!file.commit() && keep) {
-        *error = FileSaveErrorText(step.Path, file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (WriteWholeFile(step.Path, step.Content, &reason, mode))
+        return true;
+    *error = FileSaveErrorText(step.Path, reason);
+    return false;
 }
 
 bool CarryOut(const TFileStep& step, QString* error) {
     if (step.Kind == TFileStepKind::fsWrite)
-        return WriteWhole(step, true, error);
+        return WriteStep(step, TWholeWrite::wwReplace, error);
     QFile file(step.Path);
     if (!file.exists() || file.remove())
         return true;
@@ -72,7 +56,7 @@ bool CarryOut(const TFileStep& step, QString* error) {
 
 bool ProbeFileSteps(const TFileSteps& steps, QString* error) {
     for (const TFileStep& step : steps)
-        if (step.Kind == TFileStepKind::fsWrite && !WriteWhole(step, false, error))
+        if (step.Kind == TFileStepKind::fsWrite && !WriteStep(step, TWholeWrite::wwTryOnly, error))
             return false;
     return true;
 }
