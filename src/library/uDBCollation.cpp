@@ -5,6 +5,7 @@
 #include <SQLiteCpp/Exception.h>
 #include <algorithm>
 #include <sqlite3.h>
+#include <unordered_map>
 
 namespace {
 
@@ -181,6 +182,57 @@ void LowerFunction(sqlite3_context* context, int, sqlite3_value** args) {
                           SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
+// --- Texts the collation takes as equal, as ranges of bytes
+
+// Weights shared by several code points: the letters in all their cases (and the few signs
+// that fold to a letter, as K, the Kelvin sign, to k). Every other weight has one code point.
+const std::unordered_map<quint32, std::vector<char32_t>>& SharedWeights() {
+    static const std::unordered_map<quint32, std::vector<char32_t>> shared = [] {
+        std::unordered_map<quint32, std::vector<char32_t>> classes;
+        for (char32_t code = 0; code < BrokenByteBase; ++code)
+            if (const quint32 weight = Weight(code); weight != code * 4)
+                classes[weight].push_back(code);
+        for (auto& [weight, codes] : classes)
+            if (weight % 4 == 0 && Weight(weight / 4) == weight)
+                codes.push_back(weight / 4);
+        return classes;
+    }();
+    return shared;
+}
+
+// The shortest UTF-8 form of a code point, ASCII letters in lower case (as SQLite's NOCASE
+// takes them).
+std::string FoldedUtf8(char32_t code) {
+    char bytes[4];
+    std::string text(bytes, AppendUtf8(bytes, code));
+    for (char& c : text)
+        c = AsciiLower(c);
+    return text;
+}
+
+// The end of the texts beginning with `prefix` under NOCASE: its last byte one up. A prefix of
+// well-formed text holds no 0xFF byte, so there always is one.
+std::string Successor(std::string prefix) {
+    prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
+    return prefix;
+}
+
+constexpr char32_t kFirstSurrogate = 0xD800;
+constexpr char32_t kLastSurrogate = 0xDFFF;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+
+// A sign outside ASCII that the collation takes for an ASCII letter: ſ for s, the Kelvin sign
+// for k.
+bool TakenForAscii(char32_t code) {
+    const quint32 weight = Weight(code);
+    return code >= 0x80 && weight % 4 == 0 && weight / 4 < 0x80;
+}
+
+// The shortest encoding of a code point takes this many bytes.
+size_t EncodedLength(char32_t code) {
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
 void Check(sqlite3* db, int result) {
     if (result != SQLITE_OK)
         throw SQLite::Exception(db, result);
@@ -221,6 +273,53 @@ int ComparePolish(std::string_view a, std::string_view b) {
     if (posB < b.size())
         return -1;
     return 0;
+}
+
+bool IsPlainText(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t start = pos;
+        const char32_t code = NextCodePoint(text, pos);
+        if (code == 0 || code > kLastCodePoint ||
+            (code >= kFirstSurrogate && code <= kLastSurrogate) ||
+            pos - start != EncodedLength(code) || TakenForAscii(code))
+            return false;
+    }
+    return true;
+}
+
+std::vector<TTextRange> PolishEqualRanges(std::string_view text, size_t maxRanges) {
+    if (text.empty() || !IsPlainText(text))
+        return {};
+    std::vector<std::string> prefixes{std::string()};
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t code = NextCodePoint(text, pos);
+        if (code < 0x80) { // NOCASE folds its other case, plain text has no other form of it
+            for (std::string& prefix : prefixes)
+                prefix += AsciiLower(static_cast<char>(code));
+            continue;
+        }
+        // The other cases of the character as plain text can hold them.
+        std::vector<std::string> forms{FoldedUtf8(code)};
+        if (const auto shared = SharedWeights().find(Weight(code)); shared != SharedWeights().end())
+            for (char32_t other : shared->second)
+                if (other >= 0x80 && !TakenForAscii(other))
+                    if (std::string form = FoldedUtf8(other);
+                        std::find(forms.begin(), forms.end(), form) == forms.end())
+                        forms.push_back(std::move(form));
+        if (prefixes.size() * forms.size() > maxRanges)
+            break;
+        std::vector<std::string> longer;
+        for (const std::string& prefix : prefixes)
+            for (const std::string& form : forms)
+                longer.push_back(prefix + form);
+        prefixes = std::move(longer);
+    }
+    if (prefixes.front().empty())
+        return {};
+    std::vector<TTextRange> ranges;
+    for (const std::string& prefix : prefixes)
+        ranges.push_back({prefix, Successor(prefix)});
+    return ranges;
 }
 
 void RegisterPolishText(sqlite3* db) {

@@ -4,8 +4,11 @@
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+#include "library/uDBCollation.h"
 #include "library/uFileJournal.h"
 #include "library/uProgress.h"
+#include "library/uSchemaConversion.h"
+#include "library/uStoreCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +23,25 @@
 namespace {
 
 const QString kSId = QStringLiteral("SId");
+
+// Ranges per case-insensitive locate through a name index: a name with a few Polish letters
+// is narrowed to itself.
+constexpr size_t kMaxLocateRanges = 8;
+
+// The current row of a query whose column 0 is the rowid and the rest a table's fields.
+TDBRecord CurrentRow(const TMainBaseQuery& query) {
+    QStringList names;
+    QVariantList values;
+    for (int i = 1; i < query.FieldCount(); ++i) {
+        names.append(query.FieldName(i));
+        values.append(query.ValueAt(i));
+    }
+    return TDBRecord(query.ValueAt(0).toLongLong(), names, values);
+}
+
+QString PolishEquality(const QString& field, const QString& param) {
+    return QStringLiteral("%1 = %2 COLLATE %3").arg(field, param, QLatin1String(kPolishCollation));
+}
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -43,7 +65,15 @@ void MakeWritable(const QString& path) {
 
 // --- TDBTable
 
-TDBTable::TDBTable(TDBMainBase& base, const TTableDef& def) : Base(base), Def(def) {}
+TDBTable::TDBTable(TDBMainBase& base, const TTableDef& def) : Base(base), Def(def) {
+    for (const QString& columns : Def.IndexedColumns) {
+        const QStringList first =
+            columns.section(QLatin1Char(','), 0, 0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (first.size() == 3 &&
+            first[2].compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0)
+            NoCaseFields.append(first[0]);
+    }
+}
 
 void TDBTable::Open() {
     if (IsActive)
@@ -60,6 +90,8 @@ void TDBTable::Open() {
 
 void TDBTable::Close() {
     Statements.clear();
+    RangeQueries.clear();
+    Plain.clear();
     Fields.clear();
     IsActive = false;
 }
@@ -104,40 +136,120 @@ std::optional<TDBRecord> TDBTable::Locate(const QString& fields, const QVariantL
                                     .arg(values.size())
                                     .arg(Def.Name)
                                     .toStdString());
+    std::optional<TDBRecord> found;
+    if (names.size() == 1 && match == lmCaseInsensitive &&
+        values[0].typeId() == QMetaType::QString &&
+        LocateByIndex(CheckedField(names[0]), values[0].toString(), found))
+        return found;
     QStringList conditions;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString field = CheckedField(names[i]);
         const QString param = QStringLiteral("?%1").arg(i + 1);
         if (!values[i].isValid())
             conditions.append(field + QStringLiteral(" IS NULL"));
-        else if (values[i].typeId() != QMetaType::QString)
+        else if (values[i].typeId() == QMetaType::QString && match == lmCaseInsensitive)
+            conditions.append(PolishEquality(field, param));
+        else if (values[i].typeId() == QMetaType::QString && NoCaseIndexed(field))
+            // Equal texts are equal under NOCASE too, which lets the index find them.
+            conditions.append(
+                QStringLiteral("(%1 = %2 COLLATE NOCASE AND %1 = %2)").arg(field, param));
+        else // the columns are declared without a collation: "=" compares exactly
             conditions.append(QStringLiteral("%1 = %2").arg(field, param));
-        else if (match == lmCaseInsensitive)
-            conditions.append(QStringLiteral("%1 = %2 COLLATE PL_CI").arg(field, param));
-        else // the Polish test lets an index on the name column find the candidates
-            conditions.append(QStringLiteral("(%1 = %2 COLLATE PL_CI AND %1 = %2 COLLATE BINARY)")
-                                  .arg(field, param));
     }
+    return LocateWhere(conditions.join(QStringLiteral(" AND ")), values);
+}
+
+std::optional<TDBRecord> TDBTable::LocateWhere(const QString& condition,
+                                               const QVariantList& values) {
     TMainBaseQuery& query =
         Statement(QStringLiteral("SELECT rowid, * FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
-                      .arg(Def.Name, conditions.join(QStringLiteral(" AND "))));
+                      .arg(Def.Name, condition));
     for (qsizetype i = 0; i < values.size(); ++i)
         if (values[i].isValid())
             query.SetParam(static_cast<int>(i + 1), values[i]);
     query.Open();
     std::optional<TDBRecord> found;
-    if (!query.Eof()) {
-        // Column 0 is the rowid, the rest the table's fields.
-        QStringList names;
-        QVariantList fieldValues;
-        for (int i = 1; i < query.FieldCount(); ++i) {
-            names.append(query.FieldName(i));
-            fieldValues.append(query.ValueAt(i));
-        }
-        found = TDBRecord(query.ValueAt(0).toLongLong(), names, fieldValues);
-    }
+    if (!query.Eof())
+        found = CurrentRow(query);
     query.Close();
     return found;
+}
+
+bool TDBTable::NoCaseIndexed(const QString& field) const {
+    return NoCaseFields.contains(field, Qt::CaseInsensitive);
+}
+
+bool TDBTable::PlainColumn(const QString& field) {
+    const auto known = Plain.constFind(field);
+    if (known != Plain.cend())
+        return *known;
+    // Read once while the table is open; what the table writes afterwards keeps it (NoteTexts).
+    SQLite::Statement texts(Base.Connection(),
+                            QStringLiteral("SELECT %1 FROM %2 WHERE typeof(%1) = 'text'")
+                                .arg(field, Def.Name)
+                                .toStdString());
+    bool plain = true;
+    while (plain && texts.executeStep()) {
+        const char* text = texts.getColumn(0).getText();
+        plain =
+            IsPlainText(std::string_view(text, static_cast<size_t>(texts.getColumn(0).getBytes())));
+    }
+    Plain.insert(field, plain);
+    return plain;
+}
+
+void TDBTable::NoteTexts(const TFieldValues& values) {
+    for (const auto& [name, value] : values) {
+        const auto known = Plain.find(CheckedField(name));
+        if (known != Plain.end() && value.typeId() == QMetaType::QString) {
+            const QByteArray text = value.toString().toUtf8();
+            *known = *known && IsPlainText(std::string_view(text.constData(),
+                                                            static_cast<size_t>(text.size())));
+        }
+    }
+}
+
+bool TDBTable::LocateByIndex(const QString& field, const QString& value,
+                             std::optional<TDBRecord>& found) {
+    if (!NoCaseIndexed(field))
+        return false;
+    const QByteArray text = value.toUtf8();
+    const std::vector<TTextRange> ranges = PolishEqualRanges(
+        std::string_view(text.constData(), static_cast<size_t>(text.size())), kMaxLocateRanges);
+    if (ranges.empty() || !PlainColumn(field))
+        return false;
+    TMainBaseQuery& query = RangesQuery(field, ranges.size());
+    query.SetParam(1, value);
+    for (size_t i = 0; i < ranges.size(); ++i) {
+        query.SetParam(static_cast<int>(2 * i + 2), QByteArray::fromStdString(ranges[i].From));
+        query.SetParam(static_cast<int>(2 * i + 3), QByteArray::fromStdString(ranges[i].To));
+    }
+    // The rows come in the index's order: the first in rowid order is looked for.
+    found.reset();
+    for (query.Open(); !query.Eof(); query.Next())
+        if (!found || query.ValueAt(0).toLongLong() < found->RowId())
+            found = CurrentRow(query);
+    query.Close();
+    return true;
+}
+
+TMainBaseQuery& TDBTable::RangesQuery(const QString& field, size_t count) {
+    std::unique_ptr<TMainBaseQuery>& query = RangeQueries[{field, count}];
+    if (!query) {
+        // The bounds are bytes, not always whole characters: bound as blobs, compared as text.
+        QStringList inRanges;
+        for (size_t i = 0; i < count; ++i)
+            inRanges.append(QStringLiteral("%1 >= CAST(?%2 AS TEXT) COLLATE NOCASE AND "
+                                           "%1 < CAST(?%3 AS TEXT) COLLATE NOCASE")
+                                .arg(field)
+                                .arg(2 * i + 2)
+                                .arg(2 * i + 3));
+        query = std::make_unique<TMainBaseQuery>(&Base);
+        query->SetSQL(QStringLiteral("SELECT rowid, * FROM %1 WHERE (%2) AND %3")
+                          .arg(Def.Name, inRanges.join(QStringLiteral(" OR ")),
+                               PolishEquality(field, QStringLiteral("?1"))));
+    }
+    return *query;
 }
 
 qint64 TDBTable::Append(const TFieldValues& values) {
@@ -155,6 +267,7 @@ qint64 TDBTable::Append(const TFieldValues& values) {
                                               params.join(QStringLiteral(", "))));
     for (qsizetype i = 0; i < values.size(); ++i)
         query.SetParam(static_cast<int>(i + 1), values[i].second);
+    NoteTexts(values);
     query.ExecSQL();
     return Base.Connection().getLastInsertRowid();
 }
@@ -174,6 +287,7 @@ bool TDBTable::Update(qint64 rowId, const TFieldValues& values) {
     for (qsizetype i = 0; i < values.size(); ++i)
         query.SetParam(static_cast<int>(i + 1), values[i].second);
     query.SetParam(rowParam, rowId);
+    NoteTexts(values);
     return query.ExecSQL() > 0;
 }
 
@@ -246,7 +360,7 @@ SQLite::Database& TDBMainBase::Connection() {
     return *Db;
 }
 
-void TDBMainBase::PrepareDataDir() {
+bool TDBMainBase::PrepareDataDir() {
     const auto makeFile = [](const QString& path) {
         try {
             CreateStoreFile(path);
@@ -261,34 +375,53 @@ void TDBMainBase::PrepareDataDir() {
                                              QStringLiteral("cannot create ") + Native(Dir)));
         makeFile(TemplatePath());
     }
+    UpgradeTemplate();
     if (QFileInfo::exists(DatabasePath()))
-        return;
+        return false;
     if (!QFileInfo::exists(TemplatePath())) {
         makeFile(DatabasePath());
-        return;
+        return false;
     }
     QFile templateFile(TemplatePath());
     if (!templateFile.copy(DatabasePath()))
         ThrowFileError(FileSaveErrorText(Native(DatabasePath()), templateFile.errorString()));
     MakeWritable(DatabasePath());
+    return true;
+}
+
+void TDBMainBase::UpgradeTemplate() {
+    if (!QFileInfo(TemplatePath()).isFile())
+        return;
+    // Only clearing reads the template, and the library copied from it is converted when it is
+    // opened: a template that cannot be converted now does no harm yet.
+    try {
+        const std::unique_ptr<SQLite::Database> db = OpenWholeStore(TemplatePath());
+        UpgradeStoreSchema(*db);
+    } catch (const std::exception& e) {
+        LogMessage(msMainDB, 1, FileLoadErrorText(Native(TemplatePath()), ErrorText(e)));
+    }
 }
 
 std::unique_ptr<SQLite::Database> TDBMainBase::OpenStore() {
-    PrepareDataDir();
+    const bool copied = PrepareDataDir();
     const QString path = DatabasePath();
+    std::unique_ptr<SQLite::Database> db;
     try {
-        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
-        SetUpConnection(*db);
-        // Opening reads nothing; a file that is not a database shows on the first read.
-        const int tables = db->execAndGet("SELECT count(*) FROM sqlite_master").getInt();
-        if (sqlite3_db_readonly(db->getHandle(), "main") == 1)
-            throw SQLite::Exception(sqlite3_errstr(SQLITE_READONLY), SQLITE_READONLY);
-        if (tables == 0)
-            CreateSchema(*db);
-        return db;
+        db = OpenWholeStore(path);
     } catch (const std::exception& e) {
-        ThrowFileError(FileLoadErrorText(Native(path), ErrorText(e)));
+        if (!copied)
+            ThrowFileError(FileLoadErrorText(Native(path), ErrorText(e)));
+        // The fault is the template's; the copy made of it just now holds nothing of anyone's.
+        QFile::remove(path);
+        ThrowFileError(FileLoadErrorText(Native(TemplatePath()), ErrorText(e)));
     }
+    try {
+        UpgradeStoreSchema(*db);
+    } catch (const std::exception& e) {
+        // The old declarations work as well here; the next start tries again.
+        LogMessage(msMainDB, 2, Format(kDatabaseWriteError, {ErrorText(e)}));
+    }
+    return db;
 }
 
 TDBTable& TDBMainBase::Table(TTableId id) {

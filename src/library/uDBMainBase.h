@@ -3,6 +3,7 @@
 #include "library/uDBSchema.h"
 #include "library/uMainBaseQuery.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -82,10 +83,27 @@ private:
     const TTableDef& Def;
     bool IsActive = false;
     QStringList Fields;
+    QStringList NoCaseFields;   // leading an index under NOCASE
+    QHash<QString, bool> Plain; // by field, once read
+    std::map<std::pair<QString, size_t>, std::unique_ptr<TMainBaseQuery>> RangeQueries;
     // Prepared statements by text, kept while the connection lives.
     std::map<QString, std::unique_ptr<TMainBaseQuery>> Statements;
 
     TMainBaseQuery& Statement(const QString& sql);
+    // The first row (in rowid order) meeting the condition, whose parameters are ?1, ?2 ...
+    std::optional<TDBRecord> LocateWhere(const QString& condition, const QVariantList& values);
+    // Whether an index of the table begins with the field under NOCASE.
+    bool NoCaseIndexed(const QString& field) const;
+    // Whether every text of the field is plain (IsPlainText), the condition for finding it
+    // through the NOCASE index; read once while the table is open.
+    bool PlainColumn(const QString& field);
+    // Keeps PlainColumn true to the values about to be written.
+    void NoteTexts(const TFieldValues& values);
+    // Locates the first row whose field equals the value under the Polish collation through
+    // the field's NOCASE index; false, doing nothing, when the index cannot find it.
+    bool LocateByIndex(const QString& field, const QString& value, std::optional<TDBRecord>& found);
+    // The statement of LocateByIndex for that many ranges.
+    TMainBaseQuery& RangesQuery(const QString& field, size_t count);
     // The table's spelling of a field name; throws when the table has no such field.
     QString CheckedField(const QString& name) const;
     void Close();
@@ -127,11 +145,13 @@ public:
 
     // The connection, opened on first use. Opening makes a missing store first: a missing
     // data directory gets the directory, the template and the database made from the schema;
-    // a missing database is copied from the template (made from the schema without one); an
-    // empty database gets the tables. Throws SQLite::Exception whose text is the program's
-    // file error: "Błąd podczas ładowania pliku ..." when the file is not a usable database
-    // (not a database, unreadable, read-only), "Błąd podczas zapisywania pliku ..." when a
-    // missing one cannot be made. A file that cannot be used is never replaced.
+    // a missing database is copied from the template (made from the schema without one).
+    // A database (or template) of an earlier version is converted (uSchemaConversion.h).
+    // Throws SQLite::Exception whose text is the program's file error: "Błąd podczas
+    // ładowania pliku ..." when the file is not a whole, usable database (empty, not a
+    // database, a table missing, damaged pages, unreadable, read-only: uStoreCheck.h),
+    // "Błąd podczas zapisywania pliku ..." when a missing one cannot be made. A file that
+    // cannot be used is never replaced or changed.
     SQLite::Database& Connection();
     bool Connected() const { return Db != nullptr; }
 
@@ -196,7 +216,10 @@ private:
     std::set<TMainBaseQuery*> Queries; // prepared on the connection
 
     std::unique_ptr<SQLite::Database> OpenStore();
-    void PrepareDataDir();
+    // Makes what a new station lacks; true when the database was copied from the template.
+    bool PrepareDataDir();
+    // Converts a template of an earlier version (see uSchemaConversion.h).
+    void UpgradeTemplate();
     void RegisterQuery(TMainBaseQuery* query) { Queries.insert(query); }
     void UnregisterQuery(TMainBaseQuery* query) { Queries.erase(query); }
     // Marks the tables closed and drops every prepared statement; the connection stays.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
@@ -14,6 +15,10 @@ namespace {
 // Keys assigned by the store never come back after a delete (AUTOINCREMENT), so an id kept in
 // a plan or history file cannot come to name a different song later. The -1 rows do not
 // disturb the counting: the first assigned key is 1.
+// No column, index or other schema object names the store's own collation: every other SQLite
+// tool (the shell, backups, integrity checks) must be able to read the file. The statements
+// that compare or order names name the collation themselves; the name indexes are under
+// NOCASE, which every SQLite has, and find a name in any letter case (TDBTable::Locate).
 std::vector<TTableDef> MakeTableDefs() {
     const QString statsColumns =
         QStringLiteral("StatsId INTEGER, SId INTEGER PRIMARY KEY AUTOINCREMENT, StatsVal BLOB, "
@@ -24,30 +29,30 @@ std::vector<TTableDef> MakeTableDefs() {
          QStringLiteral("albums.db"),
          QStringLiteral("Album_Id"),
          QStringLiteral("Album_Id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                        "Album_Title TEXT COLLATE PL_CI, Album_Year INTEGER, Album_Art_Id INTEGER"),
+                        "Album_Title TEXT, Album_Year INTEGER, Album_Art_Id INTEGER"),
          {QStringLiteral("Album_Art_Id, Album_Title")},
          QStringLiteral("-1, '', -1, -1")},
         {tiArtists,
          QStringLiteral("Artists"),
          QStringLiteral("Artists.db"),
          QStringLiteral("Art_Id"),
-         QStringLiteral("Art_Id INTEGER PRIMARY KEY AUTOINCREMENT, Art_Name TEXT COLLATE PL_CI, "
+         QStringLiteral("Art_Id INTEGER PRIMARY KEY AUTOINCREMENT, Art_Name TEXT, "
                         "Alias1 INTEGER, Alias2 INTEGER, Art_FreqGroup INTEGER"),
-         {QStringLiteral("Art_Name")},
+         {QStringLiteral("Art_Name COLLATE NOCASE")},
          QStringLiteral("-1, '', -1, -1, -1")},
         {tiLabels,
          QStringLiteral("Labels"),
          QStringLiteral("Labels.db"),
          QStringLiteral("Label_Id"),
-         QStringLiteral("Label_Id INTEGER PRIMARY KEY AUTOINCREMENT, LValue TEXT COLLATE PL_CI, "
+         QStringLiteral("Label_Id INTEGER PRIMARY KEY AUTOINCREMENT, LValue TEXT, "
                         "Expired INTEGER, NextLabelId INTEGER"),
-         {QStringLiteral("LValue")},
+         {QStringLiteral("LValue COLLATE NOCASE")},
          QStringLiteral("-1, '', 0, -1")},
         {tiBaseSongs,
          QStringLiteral("BaseSongs"),
          QStringLiteral("BaseSongs.db"),
          QStringLiteral("Song_Id"),
-         QStringLiteral("Song_Id INTEGER PRIMARY KEY AUTOINCREMENT, Title TEXT COLLATE PL_CI, "
+         QStringLiteral("Song_Id INTEGER PRIMARY KEY AUTOINCREMENT, Title TEXT, "
                         "Art_Id INTEGER, Album_Id INTEGER, Character_Id INTEGER, "
                         "Label1_Id INTEGER, Label2_Id INTEGER, Song_Time INTEGER, SYear INTEGER, "
                         "Song_Info TEXT, Category TEXT, Time_Rest INTEGER, Time_Rest2 INTEGER, "
@@ -120,6 +125,16 @@ void Exec(SQLite::Database& db, const QString& sql) {
     db.exec(sql.toStdString());
 }
 
+QString IndexName(const TTableDef& def, qsizetype index) {
+    return QStringLiteral("%1_%2").arg(def.Name).arg(index + 1);
+}
+
+// As SQLite keeps it in the schema.
+QString IndexSql(const TTableDef& def, qsizetype index) {
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(IndexName(def, index), def.Name, def.IndexedColumns[index]);
+}
+
 } // namespace
 
 const std::vector<TTableDef>& TableDefs() {
@@ -156,10 +171,35 @@ void CreateTableAs(SQLite::Database& db, const TTableDef& def, const QString& na
 
 void CreateIndexes(SQLite::Database& db, const TTableDef& def) {
     for (qsizetype i = 0; i < def.IndexedColumns.size(); ++i)
-        Exec(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1_%2 ON %1 (%3)")
-                     .arg(def.Name)
-                     .arg(i + 1)
-                     .arg(def.IndexedColumns[i]));
+        Exec(db, IndexSql(def, i).replace(QStringLiteral("CREATE INDEX"),
+                                          QStringLiteral("CREATE INDEX IF NOT EXISTS")));
+}
+
+void RefreshIndexes(SQLite::Database& db) {
+    SQLite::Statement stored(db, "SELECT sql FROM sqlite_master WHERE type = 'index' AND "
+                                 "name = ?1 COLLATE NOCASE");
+    QList<std::pair<QString, QString>> stale; // name, declaration
+    for (const TTableDef& def : TableDefs()) {
+        if (!db.tableExists(def.Name.toStdString()))
+            continue;
+        for (qsizetype i = 0; i < def.IndexedColumns.size(); ++i) {
+            const QString name = IndexName(def, i);
+            stored.bind(1, name.toStdString());
+            const bool same = stored.executeStep() &&
+                              QString::fromUtf8(stored.getColumn(0).getText()) == IndexSql(def, i);
+            stored.reset();
+            if (!same)
+                stale.append({name, IndexSql(def, i)});
+        }
+    }
+    if (stale.isEmpty())
+        return;
+    SQLite::Transaction transaction(db);
+    for (const auto& [name, sql] : stale) {
+        Exec(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(name));
+        Exec(db, sql);
+    }
+    transaction.commit();
 }
 
 void CreateSchema(SQLite::Database& db) {

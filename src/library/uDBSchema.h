@@ -56,6 +56,9 @@ bool EnsureTable(SQLite::Database& db, const TTableDef& def);
 // Creates the table's layout (no indexes, no -1 row) under another name.
 void CreateTableAs(SQLite::Database& db, const TTableDef& def, const QString& name);
 void CreateIndexes(SQLite::Database& db, const TTableDef& def);
+// Makes the indexes of every table there is as declared here, in one transaction: a missing
+// one is created, one an earlier version declared otherwise is made again.
+void RefreshIndexes(SQLite::Database& db);
 // Every table that is missing, in one transaction.
 void CreateSchema(SQLite::Database& db);
 // A new database file holding the empty library (the template a new station starts from).

@@ -189,8 +189,9 @@ TEST_F(CliDamageTest, ADamagedDayFileIsAnErrorAndStaysAsItIs) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         Use(c.Which);
-        if (QString(QLatin1String(c.Command)) == QLatin1String("generate"))
+        if (QString(QLatin1String(c.Command)) == QLatin1String("generate")) {
             ASSERT_TRUE(QFile::remove(PendingFile()));
+        }
         const QString path = c.File(*this);
         const QString state = State();
         const QByteArray cut = CutInHalf(ReadFileBytes(path));
@@ -203,6 +204,42 @@ TEST_F(CliDamageTest, ADamagedDayFileIsAnErrorAndStaysAsItIs) {
         EXPECT_EQ(ReadFileBytes(path), cut);
         EXPECT_EQ(State(), state);
         EXPECT_EQ(StatsRows(Dir), stats);
+    }
+}
+
+// A library file that is not whole (emptied, or with a page overwritten) is an error on every
+// command: the file is kept byte for byte and the day does not move.
+QByteArray PageOverwritten(const QByteArray& bytes) {
+    QByteArray damaged = bytes;
+    constexpr qsizetype kPage = 4096;
+    // The second page onwards holds the tables' b-trees; the header page stays readable.
+    damaged.replace(kPage, kPage, QByteArray(kPage, '\x5A'));
+    return damaged;
+}
+
+TEST_F(CliDamageTest, ADamagedLibraryStopsEveryCommandAndStaysAsItIs) {
+    const struct {
+        const char* What;
+        QByteArray (*Damage)(const QByteArray&);
+    } damages[] = {{"emptied", &Emptied}, {"a page overwritten", &PageOverwritten}};
+    for (const auto& damage : damages) {
+        for (const char* command : {"generate", "accept", "show"}) {
+            SCOPED_TRACE(std::string(damage.What) + ", " + command);
+            Use("pending");
+            const QString library = PathOf(QStringLiteral("Data/library.db"));
+            const QByteArray damaged = damage.Damage(ReadFileBytes(library));
+            ASSERT_TRUE(WriteFileBytes(library, damaged));
+            const QByteArray pending = ReadFileBytes(PendingFile());
+
+            const TCliRun run =
+                Run({QStringLiteral("--yes"), QString::fromLatin1(command), Iso(Today)});
+            EXPECT_EQ(run.Code, ceFileError) << S(run.Err);
+            EXPECT_TRUE(run.Err.contains(QStringLiteral("library.db"))) << S(run.Err);
+            EXPECT_EQ(ReadFileBytes(library), damaged);
+            EXPECT_EQ(ReadFileBytes(PendingFile()), pending);
+            EXPECT_FALSE(QFileInfo::exists(HistoryFile()));
+            EXPECT_FALSE(QFileInfo::exists(MixFile()));
+        }
     }
 }
 

@@ -25,7 +25,7 @@ std::string S(const QString& text) {
 // Every statistics row of both tables, without the row keys, in a stable order.
 QStringList StatsSnapshot() {
     QStringList rows;
-    for (const QString table : {QStringLiteral("Stats"), QStringLiteral("AStats")}) {
+    for (const QString& table : {QStringLiteral("Stats"), QStringLiteral("AStats")}) {
         TMainBaseQuery query;
         query.SetSQL(QStringLiteral("SELECT StatsId, hex(StatsVal) AS V, BeginTime, EndTime, "
                                     "BeginId, EndId FROM %1 ORDER BY StatsId, SId")

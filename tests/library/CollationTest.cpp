@@ -214,4 +214,76 @@ TEST_F(PolishTextInSql, CollationOrdersAndMatchesRows) {
     EXPECT_EQ(One("SELECT count(*) FROM t WHERE name = 'lukasz'").toStdString(), "0");
 }
 
+// --- Finding equal texts through an index under NOCASE
+
+struct TPlainCase {
+    const char* What;
+    std::string Text;
+    bool Plain;
+};
+
+TEST(PolishRanges, PlainTextIsWhatTheProgramWrites) {
+    const TPlainCase cases[] = {
+        {"empty", "", true},
+        {"Polish letters", "Łódź Żółć", true},
+        {"other scripts", "Москва €", true},
+        {"a long s, equal to s", "\xC5\xBFtan", false},
+        {"the Kelvin sign, equal to k", "\xE2\x84\xAA", false},
+        {"an overlong a", "\xC1\xA1la", false},
+        {"a surrogate half", "\xED\xA0\x80", false},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+        {"a stray byte", "ab\xFF", false},
+        {"a cut character", "\xC5", false},
+        {"NUL", std::string("a\0b", 3), false},
+    };
+    for (const TPlainCase& c : cases)
+        EXPECT_EQ(IsPlainText(c.Text), c.Plain) << c.What;
+}
+
+// Every other writing of a text that the collation takes as equal lies in one of its ranges,
+// under NOCASE as SQLite compares, however few ranges are allowed.
+TEST(PolishRanges, HoldEveryPlainTextEqualUnderTheCollation) {
+    SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
+    SQLite::Statement inRange(db, "SELECT ?1 >= CAST(?2 AS TEXT) COLLATE NOCASE AND "
+                                  "?1 < CAST(?3 AS TEXT) COLLATE NOCASE");
+    const QString texts[] = {QStringLiteral("Łukasz Żółć"),  QStringLiteral("zespół ćma"),
+                             QStringLiteral("ŚĆŹ ĄĘ Ń"),     QStringLiteral("Kowalski"),
+                             QStringLiteral("ÉCOLE Straße"), QStringLiteral("a"),
+                             QStringLiteral("Ǆ ǅ ǆ"),        QStringLiteral("ΑΘΗΝΑ σς")};
+    for (const QString& text : texts) {
+        QStringList writings{text, text.toLower(), text.toUpper()};
+        QString alternating;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            alternating += i % 2 ? text.mid(i, 1).toUpper() : text.mid(i, 1).toLower();
+        writings.append(alternating);
+        const QByteArray query = text.toUtf8();
+        for (size_t maxRanges : {1, 2, 8, 64}) {
+            const std::vector<TTextRange> ranges = PolishEqualRanges(
+                std::string_view(query.constData(), static_cast<size_t>(query.size())), maxRanges);
+            if (ranges.empty()) { // the first letter has more writings than ranges allowed
+                EXPECT_LT(maxRanges, 4u) << text.toStdString();
+                continue;
+            }
+            EXPECT_LE(ranges.size(), maxRanges);
+            for (const QString& writing : writings) {
+                if (Compare(writing, text) != 0)
+                    continue; // toUpper makes SS of ß
+                bool held = false;
+                for (const TTextRange& range : ranges) {
+                    inRange.bind(1, writing.toStdString());
+                    inRange.bind(2, range.From.data(), static_cast<int>(range.From.size()));
+                    inRange.bind(3, range.To.data(), static_cast<int>(range.To.size()));
+                    ASSERT_TRUE(inRange.executeStep());
+                    held = held || inRange.getColumn(0).getInt() == 1;
+                    inRange.reset();
+                }
+                EXPECT_TRUE(held) << writing.toStdString() << " for " << text.toStdString()
+                                  << " in " << maxRanges;
+            }
+        }
+    }
+    EXPECT_TRUE(PolishEqualRanges("", 8).empty());
+    EXPECT_TRUE(PolishEqualRanges("\xC1\xA1", 8).empty());
+}
+
 } // namespace

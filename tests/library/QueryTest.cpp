@@ -125,7 +125,7 @@ TEST_F(QueryTest, ParametersAreBoundNeverPasted) {
     AddArtist(tricky);
     AddArtist(QStringLiteral("Kayah"));
     TMainBaseQuery query;
-    query.SetSQL(QStringLiteral("SELECT Art_Id FROM Artists WHERE Art_Name = :name"));
+    query.SetSQL(QStringLiteral("SELECT Art_Id FROM Artists WHERE Art_Name = :name COLLATE PL_CI"));
     query.SetParam(QStringLiteral(":name"), tricky);
     query.Open();
     ASSERT_FALSE(query.Eof());

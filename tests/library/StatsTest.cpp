@@ -295,7 +295,7 @@ namespace {
 // tell its own first and last play right, as the played-in-a-window answers read only those.
 QStringList AllStoredPlays() {
     QStringList plays;
-    for (const QString table : {QStringLiteral("Stats"), QStringLiteral("AStats")})
+    for (const QString& table : {QStringLiteral("Stats"), QStringLiteral("AStats")})
         for (int id : {7, 8, 70}) {
             QStringList entries;
             for (const TStoredRow& row : StoredRows(table, id)) {
@@ -355,9 +355,11 @@ TEST_F(StatsTest, AWithdrawnDayLeavesThePlaysAsIfItHadNeverBeenAccepted) {
         for (const auto& [plays, song] : c.Days)
             days.push_back(DayPositions(plays, song));
 
-        for (int i = 0; i < static_cast<int>(days.size()); ++i)
-            if (i != c.Withdrawn)
+        for (int i = 0; i < static_cast<int>(days.size()); ++i) {
+            if (i != c.Withdrawn) {
                 ASSERT_TRUE(RecordDayStats(May(3 + i), Pointers(days[i]))) << c.What;
+            }
+        }
         const QStringList expected = AllStoredPlays();
         reset();
 

@@ -1,6 +1,8 @@
 #include "foundation/uAppPaths.h"
 #include "foundation/uMsgLog.h"
 #include "library/uDBMainBase.h"
+#include "library/uStoreCheck.h"
+#include "support/PlainSqlite.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
@@ -10,6 +12,7 @@
 #include <QFileInfo>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -251,6 +254,33 @@ TEST_F(StoreTest, LocateMatchesExactlyOrWithoutRegardToCase) {
                 : row->AsString(QStringLiteral("Album_Title"));
         EXPECT_EQ(S(shown), c.Found) << c.What;
     }
+}
+
+// A name is found through its index whichever way it is written, and of several rows equal
+// to it the first comes back, as without the index.
+TEST_F(StoreTest, ACaseInsensitiveLocateFindsTheFirstRowOfAnyWriting) {
+    const int upper = AddArtist(QStringLiteral("ZESPÓŁ ĆMA"));
+    AddArtist(QStringLiteral("Zespół Ćma"));
+    const int other = AddArtist(QStringLiteral("Zespół Ćmy"));
+    const auto find = [this](const QString& name) {
+        const std::optional<TDBRecord> row =
+            Base().ArtistsTable().Locate(QStringLiteral("Art_Name"), {name}, lmCaseInsensitive);
+        return row ? static_cast<int>(row->RowId()) : -1;
+    };
+    EXPECT_EQ(find(QStringLiteral("zespół ćma")), upper);
+    EXPECT_EQ(find(QStringLiteral("ZeSpÓł ĆmY")), other);
+    EXPECT_EQ(find(QStringLiteral("Zespol Cma")), -1);
+
+    // Texts the index cannot tell apart are found all the same: a long s (equal to s) written
+    // now, and an overlong "a" another tool wrote.
+    const int longS = AddArtist(QStringLiteral("\u017Ftan"));
+    EXPECT_EQ(find(QStringLiteral("STAN")), longS);
+    Base().Connection().exec("INSERT INTO Labels (LValue) VALUES (CAST(x'c1a16c61' AS TEXT))");
+    const qint64 overlong = Base().Connection().getLastInsertRowid();
+    const std::optional<TDBRecord> label = Base().LabelsTable().Locate(
+        QStringLiteral("LValue"), {QStringLiteral("ALA")}, lmCaseInsensitive);
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->RowId(), overlong);
 }
 
 using TLocateById = std::optional<TDBRecord> (TDBMainBase::*)(int);
@@ -497,58 +527,115 @@ TEST_F(StoreTest, ResetWithoutTheTemplateDirectoryChangesNothing) {
 
 // --- Files that are not a usable database
 
+// A small library of several pages, nothing free among them.
+void WriteSmallLibrary(const QString& path) {
+    CreateStoreFile(path);
+    SQLite::Database db(S(path), SQLite::OPEN_READWRITE);
+    SetUpConnection(db);
+    SQLite::Statement insert(db, "INSERT INTO Artists (Art_Name) VALUES (?)");
+    for (int i = 0; i < 400; ++i) {
+        insert.bind(1, S(QStringLiteral("Wykonawca numer %1 z długą nazwą").arg(i)));
+        insert.exec();
+        insert.reset();
+    }
+}
+
 struct TBadFileCase {
     const char* What;
     std::function<void(const QString& dataDir)> Spoil;
     const char* ErrorStart;
+    // The reason given in the program's words; nullptr: the engine's.
+    const QString* Reason = nullptr;
+    // The file named, under the data directory.
+    const char* Faulty = "library.db";
 };
 
 TEST(StoreFiles, AnUnusableDatabaseFileIsAClearErrorAndIsLeftAlone) {
+    const auto library = [](const QString& dir) { return dir + QStringLiteral("/library.db"); };
     const TBadFileCase cases[] = {
         {"not a database",
-         [](const QString& dir) {
+         [&](const QString& dir) {
              QDir().mkpath(dir);
-             WriteFileBytes(dir + QStringLiteral("/library.db"),
+             WriteFileBytes(library(dir),
                             QByteArray("Not a database at all, but long enough to look like a "
                                        "header of one. ")
                                 .repeated(20));
          },
-         "Błąd podczas ładowania pliku \""},
+         "Błąd podczas ładowania pliku \"", &kStoreNotDatabase},
         {"a directory where the file belongs",
-         [](const QString& dir) { QDir().mkpath(dir + QStringLiteral("/library.db")); },
+         [&](const QString& dir) { QDir().mkpath(library(dir)); },
          "Błąd podczas ładowania pliku \""},
         {"a file where the data directory belongs",
          [](const QString& dir) { WriteFileBytes(dir, "x"); }, "Błąd podczas zapisywania pliku \""},
+        {"an empty file",
+         [&](const QString& dir) {
+             QDir().mkpath(dir);
+             WriteFileBytes(library(dir), QByteArray());
+         },
+         "Błąd podczas ładowania pliku \"", &kStoreFileEmpty},
+        {"a damaged page",
+         [&](const QString& dir) {
+             WriteSmallLibrary(library(dir));
+             ASSERT_TRUE(DamageMiddlePage(library(dir)));
+         },
+         "Błąd podczas ładowania pliku \"", &kStoreDamaged},
+        {"a table missing",
+         [&](const QString& dir) {
+             CreateStoreFile(library(dir));
+             SQLite::Database(S(library(dir)), SQLite::OPEN_READWRITE).exec("DROP TABLE users");
+         },
+         "Błąd podczas ładowania pliku \"", &kStoreTableMissing},
+        {"a library to be copied from a damaged template",
+         [](const QString& dir) {
+             QDir().mkpath(dir + QStringLiteral("/Empty"));
+             WriteFileBytes(dir + QStringLiteral("/Empty/library.db"), QByteArray(3000, 'e'));
+         },
+         "Błąd podczas ładowania pliku \"", &kStoreNotDatabase, "Empty/library.db"},
     };
     for (const TBadFileCase& c : cases) {
         TTempStation station;
         TRecordingPrompt prompt;
         const QString dataDir = station.Path(QStringLiteral("Data"));
         c.Spoil(dataDir);
-        const QByteArray before = ReadFileBytes(dataDir + QStringLiteral("/library.db"));
+        const QByteArray before = ReadFileBytes(library(dataDir));
+        const bool existed = QFileInfo::exists(library(dataDir));
         try {
             InitMainBase();
             ADD_FAILURE() << c.What << ": the store opened";
         } catch (const SQLite::Exception& e) {
             const QString text = QString::fromUtf8(e.what());
             EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.ErrorStart))) << S(text);
-            EXPECT_TRUE(text.contains(QStringLiteral("library.db"))) << S(text);
+            EXPECT_TRUE(text.contains(
+                QDir::toNativeSeparators(dataDir + QLatin1Char('/') + QLatin1String(c.Faulty))))
+                << S(text);
+            if (c.Reason) {
+                const QString reason = c.Reason->section(QLatin1Char('%'), 0, 0);
+                EXPECT_TRUE(text.contains(QStringLiteral("(") + reason)) << S(text);
+                EXPECT_TRUE(text.endsWith(kStoreLeftAlone + QStringLiteral(")"))) << S(text);
+            }
         }
         EXPECT_FALSE(MainBase) << c.What;
-        EXPECT_EQ(ReadFileBytes(dataDir + QStringLiteral("/library.db")), before) << c.What;
+        EXPECT_EQ(ReadFileBytes(library(dataDir)), before) << c.What;
+        EXPECT_EQ(QFileInfo::exists(library(dataDir)), existed) << c.What;
         DoneMainBase();
     }
 }
 
-TEST(StoreFiles, AnEmptyDatabaseFileBecomesAnEmptyLibrary) {
+TEST(StoreFiles, ADamagedLibraryStaysAsItIsOnEveryStart) {
     TTempStation station;
-    QDir().mkpath(station.Path(QStringLiteral("Data")));
-    ASSERT_TRUE(WriteFileBytes(station.Path(QStringLiteral("Data/library.db")), QByteArray()));
+    TRecordingPrompt prompt;
+    const QString path = station.Path(QStringLiteral("Data/library.db"));
+    WriteSmallLibrary(path);
+    ASSERT_TRUE(DamageMiddlePage(path));
+    const QByteArray damaged = ReadFileBytes(path);
+    for (int start = 0; start < 2; ++start) {
+        EXPECT_THROW(InitMainBase(), SQLite::Exception);
+        EXPECT_EQ(ReadFileBytes(path), damaged);
+    }
+    // A missing library, by contrast, is made anew from the template.
+    ASSERT_TRUE(QFile::remove(path));
     InitMainBase();
     EXPECT_TRUE(MainBase->ArtistsTable().Locate(QStringLiteral("Art_Id"), {-1}));
-    EXPECT_EQ(MainBase->BaseSongsTable().RecordCount(), 0);
-    // The data directory was there: no template is made for it.
-    EXPECT_FALSE(QFileInfo::exists(MainBase->TemplatePath()));
     DoneMainBase();
 }
 
