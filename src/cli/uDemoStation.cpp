@@ -1,5 +1,6 @@
 #include "cli/uDemoStation.h"
 
+#include "cli/uDemoCategories.h"
 #include "cli/uDemoClock.h"
 #include "clocks/uBroadcastList.h"
 #include "clocks/uClock.h"
@@ -143,7 +144,8 @@ bool SaveSettings() {
 // --- Library
 
 // A library of the size asked for, with performers, albums and labels in the proportions of a
-// real station's and the restrictions spread over a share of the songs.
+// real station's, songs in the categories as the clocks draw them and the restrictions spread
+// over a share of the songs.
 TSyntheticLibraryOptions LibraryOptions(const TDemoStationOptions& options,
                                         const TDemoRestrictions& restrictions) {
     TSyntheticLibraryOptions library;
@@ -154,6 +156,7 @@ TSyntheticLibraryOptions LibraryOptions(const TDemoStationOptions& options,
     library.Labels = std::clamp(options.Songs / 100, 10, 500);
     library.CharCombinations = std::max(50, options.Songs / 10);
     library = SyntheticOptionsFromSettings(library);
+    library.CategoryMix = DemoCategoryMix();
     library.TimeRestIds = restrictions.TimeRanges;
     library.FreqGroupIds = restrictions.SongGroups;
     return library;

@@ -12,32 +12,35 @@
 
 namespace {
 
-// Bytes no text file of the playout system holds: controls other than tab, line ends, form
-// feed and the old end-of-file mark, and the five codes Windows-1250 leaves undefined.
-bool IsForeignByte(unsigned char byte) {
-    switch (byte) {
-    case '\t':
-    case '\n':
-    case '\r':
-    case '\f':
-    case 0x1A:
-        return false;
-    case 0x81:
-    case 0x83:
-    case 0x88:
-    case 0x90:
-    case 0x98:
-        return true;
-    default:
-        return byte < 0x20;
-    }
+// Controls a text may hold: tab, line ends, form feed and the old end-of-file mark.
+bool IsTextControl(unsigned char byte) {
+    return byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f' || byte == 0x1A;
 }
 
+bool IsStrayControl(unsigned char byte) {
+    return (byte < 0x20 && !IsTextControl(byte)) || byte == 0x7F;
+}
+
+// The five codes Windows-1250 leaves undefined: no character of the playout system's files
+// is written with them (a UTF-8 "Ł" is, for one).
+bool IsUndefinedInCp1250(unsigned char byte) {
+    return byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98;
+}
+
+// A stray control byte is a slip of whoever edited the file and is read with the rest; a
+// file with a NUL byte, or with controls in more than one byte of kControlShareLimit, is
+// binary.
+constexpr qsizetype kControlShareLimit = 10;
+
 bool IsText(const QByteArray& bytes) {
-    for (char c : bytes)
-        if (IsForeignByte(static_cast<unsigned char>(c)))
+    qsizetype controls = 0;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0 || IsUndefinedInCp1250(byte))
             return false;
-    return true;
+        controls += IsStrayControl(byte) ? 1 : 0;
+    }
+    return controls * kControlShareLimit <= bytes.size();
 }
 
 // The values by folded key; the first line of a key wins.

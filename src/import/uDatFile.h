@@ -17,9 +17,10 @@ inline constexpr qsizetype kMaxDatFileSize = 1024 * 1024;
 
 // Replaces the song with what the bytes say (every key of the file, the fields an import
 // fixes, "Selected"); the directory, the audio file and the frequency group are left to
-// ReadDatFile. False when the bytes are not a song: empty, too big, not Windows-1250 text
-// (a byte the code page leaves undefined, or control bytes of a binary file), or without a
-// title or a performer.
+// ReadDatFile. False when the bytes are not a song: empty, too big, not Windows-1250 text,
+// or without a title or a performer. Not text: a NUL byte, a byte the code page leaves
+// undefined, or control bytes (other than tab, line ends, form feed and 0x1A) in more than
+// one byte of ten; a few stray controls are read into the values as they stand.
 bool ParseDatBytes(const QByteArray& bytes, TSongData& song);
 // The word of a "Typ" value: without a one-character prefix such as "A - ".
 QString DatTypeWord(const QString& value);

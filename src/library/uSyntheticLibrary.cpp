@@ -104,6 +104,32 @@ int PickFrom(TRandom& random, const std::vector<int>& values) {
     return values.empty() ? -1 : values[random.Uniform(static_cast<int>(values.size()))];
 }
 
+using TCharValues = std::array<std::vector<int>, CharKindCount>;
+using TLeanings = std::array<TSyntheticCategory::TLeaning, CharKindCount>;
+
+// A value of the kind: one of the leaning's for its share of the draws, else any.
+int PickValue(TRandom& random, const TCharValues& values, const TLeanings* leanings,
+              TCharKind kind) {
+    if (leanings) {
+        const TSyntheticCategory::TLeaning& leaning = (*leanings)[kind];
+        if (!leaning.Values.empty() && Chance(random, leaning.Share))
+            return PickFrom(random, leaning.Values);
+    }
+    return PickFrom(random, values[kind]);
+}
+
+// Type, Tempo, TempoIn, TempoOut, Vocal, Atmosphere, Language.
+std::array<int, 7> Combination(TRandom& random, const TCharValues& values,
+                               const TLeanings* leanings = nullptr) {
+    return {PickValue(random, values, leanings, ckType),
+            PickValue(random, values, leanings, ckTempo),
+            PickValue(random, values, leanings, ckTempo),
+            PickValue(random, values, leanings, ckTempo),
+            PickValue(random, values, leanings, ckVocal),
+            PickValue(random, values, leanings, ckAtmosphere),
+            PickValue(random, values, leanings, ckLanguage)};
+}
+
 QString Capitalized(const QString& text) {
     return text.isEmpty() ? text : text.left(1).toUpper() + text.mid(1);
 }
@@ -208,13 +234,10 @@ TSyntheticLibrary::TSyntheticLibrary(const TSyntheticLibraryOptions& options) {
     for (int i = 0; i < Albums.size(); ++i)
         albumsOf[AlbumArtist[i]].push_back(i);
 
-    const auto& values = options.CharValues;
-    for (int i = 0; i < std::max(1, options.CharCombinations); ++i)
-        Combinations.push_back(
-            {PickFrom(random, values[ckType]), PickFrom(random, values[ckTempo]),
-             PickFrom(random, values[ckTempo]), PickFrom(random, values[ckTempo]),
-             PickFrom(random, values[ckVocal]), PickFrom(random, values[ckAtmosphere]),
-             PickFrom(random, values[ckLanguage])});
+    PlanCategories(options, random);
+    if (CategoryPlans.empty())
+        for (int i = 0; i < std::max(1, options.CharCombinations); ++i)
+            Combinations.push_back(Combination(random, options.CharValues));
 
     // A performer's titles must differ without regard to case, or the store takes the second
     // for the first.
@@ -238,9 +261,7 @@ TSyntheticLibrary::TSyntheticLibrary(const TSyntheticLibraryOptions& options) {
             if (Chance(random, options.SecondLabelShare))
                 song.Label2 = random.Uniform(static_cast<int>(Labels.size()));
         }
-        song.Chars = random.Uniform(static_cast<int>(Combinations.size()));
-        song.Category = options.Categories.empty() ? 1 : PickFrom(random, options.Categories);
-        song.Year = Between(random, 1960, 2024);
+        PlaceSong(options, random, song);
         song.SongTime = Between(random, 150, 330) * 1000 + random.Uniform(1000);
         song.Intro = Between(random, 0, 20000);
         song.Outro = song.SongTime - Between(random, 3000, 15000);
@@ -259,6 +280,50 @@ TSyntheticLibrary::TSyntheticLibrary(const TSyntheticLibraryOptions& options) {
         song.TextAuthor = random.Uniform(static_cast<int>(People.size()));
         Songs.push_back(std::move(song));
     }
+}
+
+void TSyntheticLibrary::PlanCategories(const TSyntheticLibraryOptions& options, TRandom& random) {
+    TotalWeight = 0;
+    for (const TSyntheticCategory& category : options.CategoryMix)
+        TotalWeight += std::max(0, category.Weight);
+    if (TotalWeight == 0)
+        return;
+    for (const TSyntheticCategory& category : options.CategoryMix) {
+        if (category.Weight <= 0)
+            continue;
+        TCategoryPlan plan{category, static_cast<int>(Combinations.size()), 0};
+        plan.CombinationCount =
+            std::max(kMinCategoryCombinations,
+                     static_cast<int>(static_cast<long long>(options.CharCombinations) *
+                                      category.Weight / TotalWeight));
+        for (int i = 0; i < plan.CombinationCount; ++i)
+            Combinations.push_back(Combination(random, options.CharValues, &category.Leanings));
+        CategoryPlans.push_back(std::move(plan));
+    }
+}
+
+void TSyntheticLibrary::PlaceSong(const TSyntheticLibraryOptions& options, TRandom& random,
+                                  TSongPlan& song) const {
+    if (CategoryPlans.empty()) {
+        song.Chars = random.Uniform(static_cast<int>(Combinations.size()));
+        song.Category = options.Categories.empty() ? 1 : PickFrom(random, options.Categories);
+        song.Year = Between(random, kSyntheticFirstYear, kSyntheticLastYear);
+        return;
+    }
+    int ticket = random.Uniform(TotalWeight);
+    const TCategoryPlan* chosen = &CategoryPlans.back();
+    for (const TCategoryPlan& plan : CategoryPlans) {
+        if (ticket < plan.Category.Weight) {
+            chosen = &plan;
+            break;
+        }
+        ticket -= plan.Category.Weight;
+    }
+    const TSyntheticCategory& category = chosen->Category;
+    song.Category = category.Id;
+    song.Chars = chosen->FirstCombination + random.Uniform(chosen->CombinationCount);
+    song.Year =
+        Between(random, category.FirstYear, std::max(category.FirstYear, category.LastYear));
 }
 
 TSongData TSyntheticLibrary::Song(int index) const {

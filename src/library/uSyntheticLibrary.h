@@ -14,6 +14,28 @@
 // titles, albums and labels, characteristic combinations, cue times and draw restrictions on
 // a share of the songs. The same options (the seed included) always give the same library.
 
+// The years of songs outside a category mix.
+inline constexpr int kSyntheticFirstYear = 1960;
+inline constexpr int kSyntheticLastYear = 2024;
+
+// What the songs of one song category are like: how many there are beside the others, their
+// years, and the characteristic values they lean to, as a station fills a category of new
+// songs with this year's, and its ballads with slow ones.
+struct TSyntheticCategory {
+    int Id = 1;
+    int Weight = 1; // the category's share is its weight over the sum of all weights
+    int FirstYear = kSyntheticFirstYear;
+    int LastYear = kSyntheticLastYear;
+    // Per characteristic kind (TCharKind order; the years are FirstYear..LastYear): the
+    // values that `Share` of the category's characteristic combinations take; the rest take
+    // any value of the kind.
+    struct TLeaning {
+        std::vector<int> Values;
+        double Share = 0;
+    };
+    std::array<TLeaning, CharKindCount> Leanings{};
+};
+
 struct TSyntheticLibraryOptions {
     std::uint32_t Seed = 1;
     int Songs = 50000;
@@ -22,8 +44,13 @@ struct TSyntheticLibraryOptions {
     int Labels = 500;
     // Distinct combinations of characteristic values the songs share.
     int CharCombinations = 5000;
-    // Song category numbers the songs are spread over.
+    // Song category numbers the songs are spread over evenly, with any year and any of the
+    // characteristic combinations.
     std::vector<int> Categories{1, 2, 4, 5, 6};
+    // When not empty, it decides the categories instead: each has its share of the songs and
+    // of the CharCombinations (at least kMinCategoryCombinations of its own), made after its
+    // leanings.
+    std::vector<TSyntheticCategory> CategoryMix;
     // Value ids per characteristic kind (TCharKind order; the years are not a song's); an
     // empty list leaves that kind -1.
     std::array<std::vector<int>, CharKindCount> CharValues{{
@@ -48,6 +75,10 @@ struct TSyntheticLibraryOptions {
 // The options with the categories (those kept in the library), characteristic values, time
 // blockades and frequency groups of the station's settings, where those are brought up.
 TSyntheticLibraryOptions SyntheticOptionsFromSettings(TSyntheticLibraryOptions options = {});
+
+class TRandom;
+
+inline constexpr int kMinCategoryCombinations = 10;
 
 class TSyntheticLibrary {
 public:
@@ -89,6 +120,16 @@ private:
     };
     // Type, Tempo, TempoIn, TempoOut, Vocal, Atmosphere, Language.
     using TCharCombination = std::array<int, 7>;
+    // A category of the mix with its own run of Combinations.
+    struct TCategoryPlan {
+        TSyntheticCategory Category;
+        int FirstCombination = 0;
+        int CombinationCount = 0;
+    };
+
+    void PlanCategories(const TSyntheticLibraryOptions& options, TRandom& random);
+    // Category, characteristic combination and year of a song.
+    void PlaceSong(const TSyntheticLibraryOptions& options, TRandom& random, TSongPlan& song) const;
 
     QStringList Artists;
     QStringList Albums;
@@ -96,6 +137,8 @@ private:
     QStringList Labels;
     QStringList People;
     std::vector<TCharCombination> Combinations;
+    std::vector<TCategoryPlan> CategoryPlans; // empty without a mix
+    int TotalWeight = 0;
     std::vector<TSongPlan> Songs;
 };
 

@@ -96,7 +96,7 @@ int TArSongCategories::IdByName(const QString& name) const {
     if (name.isEmpty())
         return kMusicCategory;
     for (const TArSongCat& item : FItems)
-        if (SameMarkupName(item.Name, name))
+        if (item.Name.compare(name, Qt::CaseInsensitive) == 0)
             return item.Id;
     return kMusicCategory;
 }

@@ -74,8 +74,9 @@ public:
     QString NameById(int id) const;      // empty when none
     QString ShortNameById(int id) const; // empty when none
     TColor ColorById(int id) const;      // clWhite when none
-    // The first category whose name matches with ASCII letter case ignored; 1 (the music
-    // category) when none does or the name is empty.
+    // The first category whose name matches with letter case ignored, Polish letters too (the
+    // playout system's files may write "NOWOŚCI" for "Nowości"); 1 (the music category) when
+    // none does or the name is empty.
     int IdByName(const QString& name) const;
 
     bool IsHidden(int id) const;

@@ -17,8 +17,10 @@
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,6 +163,46 @@ TEST_F(CliDemo, ItsOwnClockIsReadyToGenerate) {
     generator.SetDate(*TryEncodeDate(2024, 5, 15));
     EXPECT_TRUE(FillGenerator(clock, generator));
     EXPECT_TRUE(opened.Prompt.Boxes.isEmpty());
+}
+
+// Day after day every slot of the demo's clock and of the default ones (the weekend clock on
+// Saturdays and Sundays) finds a song under the separation schedule and the frequency groups:
+// a category the clocks draw from often holds songs enough that their conditions find. A week
+// of each shows it; a category that runs dry stops the second or third day.
+TEST_F(CliDemo, AWeekOfDaysRunsWithoutAStop) {
+    const auto demoClock = [](const QDate&) { return DemoClockName + QStringLiteral(".ctm"); };
+    const auto defaultClock = [](const QDate& day) {
+        return day.dayOfWeek() >= Qt::Saturday ? QStringLiteral("Weekend.ctm")
+                                               : QStringLiteral("Dzień powszedni.ctm");
+    };
+    const struct {
+        const char* Name;
+        std::function<QString(const QDate&)> ClockOf;
+    } schemes[] = {{"own-clock", demoClock}, {"default-clocks", defaultClock}};
+    constexpr int kDays = 7;
+    for (const auto& scheme : schemes) {
+        SCOPED_TRACE(scheme.Name);
+        const QString dir = Scratch.Path(QString::fromUtf8(scheme.Name));
+        ASSERT_EQ(RunDemo(dir, DemoArgs(3000, 1)).Code, ceDone);
+        // The station's history begins on the day it was made.
+        const QDate first = QDate::currentDate();
+        for (int i = 0; i < kDays; ++i) {
+            const QDate day = first.addDays(i);
+            const QString date = day.toString(Qt::ISODate);
+            SCOPED_TRACE(date.toStdString());
+            const auto run = [&](const QStringList& command) {
+                return RunCliCommand(QStringList{QStringLiteral("--dir"), dir} + command);
+            };
+            ASSERT_EQ(run({QStringLiteral("plan"), date, scheme.ClockOf(day)}).Code, ceDone);
+            const TCliRun generated = run(
+                {QStringLiteral("generate"), date, QStringLiteral("--seed"), QString::number(i)});
+            ASSERT_EQ(generated.Code, ceDone) << generated.Err.toStdString();
+            const TCliRun accepted = run({QStringLiteral("--yes"), QStringLiteral("accept"), date});
+            ASSERT_EQ(accepted.Code, ceDone) << accepted.Err.toStdString();
+            EXPECT_EQ(run({QStringLiteral("state"), date}).Out.trimmed(),
+                      QStringLiteral("history"));
+        }
+    }
 }
 
 TEST_F(CliDemo, TheSeedDecidesTheLibrary) {

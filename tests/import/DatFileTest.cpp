@@ -149,11 +149,28 @@ TEST_F(DatFileTest, TypePrefixIsDroppedOnlyAtTheSecondCharacter) {
 }
 
 TEST_F(DatFileTest, CategoryNameIsLookedUpIgnoringLetterCase) {
+    TArSongCat gentle;
+    gentle.Id = 20;
+    gentle.Name = QStringLiteral("łagodne");
+    ASSERT_TRUE(Options->Categories().AddCategory(gentle));
     struct TCase {
         const char* Value;
         const char* Category;
     } const cases[] = {
-        {"Ktg=PRZEBOJE", "2"}, {"Ktg=Ballady", "6"}, {"Ktg=Nieznana", "1"}, {"Ktg=", "1"}};
+        {"Ktg=PRZEBOJE", "2"},
+        {"Ktg=Ballady", "6"},
+        {"Ktg=Nieznana", "1"},
+        {"Ktg=", "1"},
+        // Polish capitals fold like the others.
+        {"Ktg=NOWOŚCI", "11"},
+        {"Ktg=nowości", "11"},
+        {"Ktg=ZŁOTE PRZEBOJE", "4"},
+        {"Ktg=ŁAGODNE", "20"},
+        {"Ktg=Łagodne", "20"},
+        // A letter without its mark is another letter.
+        {"Ktg=NOWOSCI", "1"},
+        {"Ktg=Zlote przeboje", "1"},
+    };
     for (const TCase& c : cases) {
         const TSongData song = ReadSong(
             {QStringLiteral("Tyt=T"), QStringLiteral("Wyk=W"), QString::fromUtf8(c.Value)});
@@ -190,6 +207,46 @@ TEST_F(DatFileTest, FilesThatAreNotSongs) {
     TSongData read;
     EXPECT_FALSE(ReadDatFile(QDir(dir).filePath(QStringLiteral("brak.dat")), read, Audio));
     EXPECT_FALSE(ReadDatFile(dir, read, Audio));
+    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+}
+
+// A few stray control bytes are a slip in a text file and are read as they stand; a file
+// that is mostly controls is binary.
+TEST_F(DatFileTest, StrayControlBytesAreReadButABinaryFileIsNot) {
+    const QByteArray song = "Tyt=T\r\nWyk=W\r\n";
+    struct TCase {
+        const char* Name;
+        QByteArray Bytes;
+        bool IsSong;
+        const char* Album; // read when a song
+    } const cases[] = {
+        {"start of heading in a value", song + "Pta=P\x01yta\r\n", true, "P\x01yta"},
+        {"old end-of-file mark", song + "Pta=P\x1Ayta\r\n", true, "P\x1Ayta"},
+        {"delete", song + "Pta=P\x7Fyta\r\n", true, "P\x7Fyta"},
+        {"escape and bell", song + "Pta=\x1B\x07\r\n", true, "\x1B\x07"},
+        {"end-of-file mark after the text", song + "\x1A", true, ""},
+        {"control in the performer", "Tyt=T\r\nWyk=W\x02\r\n", true, ""},
+        // 20 bytes, two of them controls: the most a text may hold; 21 bytes with three are
+        // too many.
+        {"one byte in ten a control", song + "Pta=\x01\x02", true, "\x01\x02"},
+        {"more than one byte in ten", song + "Pta=\x01\x02\x03", false, ""},
+        {"nul byte alone", song + "Pta=P" + QByteArray(1, '\0') + "yta\r\n", false, ""},
+        {"binary file", QByteArray(64, '\x01') + song, false, ""},
+    };
+    const QString dir = Dir(QStringLiteral("controls"));
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSongData parsed;
+        EXPECT_EQ(ParseDatBytes(c.Bytes, parsed), c.IsSong);
+        const QString path = QDir(dir).filePath(QStringLiteral("plik.dat"));
+        ASSERT_TRUE(WriteFileBytes(path, c.Bytes));
+        TSongData read;
+        ASSERT_EQ(ReadDatFile(path, read, Audio), c.IsSong);
+        if (c.IsSong) {
+            EXPECT_EQ(S(read.Title), "T");
+            EXPECT_EQ(S(read.AlbumTitle), c.Album);
+        }
+    }
     EXPECT_TRUE(Prompt.Boxes.isEmpty());
 }
 

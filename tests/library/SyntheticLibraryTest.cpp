@@ -63,6 +63,48 @@ TEST(SyntheticLibrary, NamesAreDistinctAsTheStoreComparesThem) {
     EXPECT_EQ(songs.size(), library.SongCount());
 }
 
+// With a mix, the songs go to its categories by weight, take their category's years and
+// mostly the values it leans to.
+TEST(SyntheticLibrary, ACategoryMixDecidesCategoriesYearsAndLeanings) {
+    TSyntheticLibraryOptions options = SmallOptions(2);
+    options.Songs = 2000;
+    options.CharCombinations = 400;
+    TSyntheticCategory recent;
+    recent.Id = 11;
+    recent.Weight = 1;
+    recent.FirstYear = 2024;
+    recent.LastYear = 2025;
+    TSyntheticCategory slow;
+    slow.Id = 6;
+    slow.Weight = 3;
+    slow.Leanings[ckTempo] = {{1}, 0.8};
+    TSyntheticCategory none; // no weight, no songs
+    none.Id = 9;
+    none.Weight = 0;
+    options.CategoryMix = {recent, slow, none};
+
+    const TSyntheticLibrary library(options);
+    int recentSongs = 0;
+    int slowSongs = 0;
+    int slowTempo = 0;
+    for (int i = 0; i < library.SongCount(); ++i) {
+        const TSongData song = library.Song(i);
+        if (song.Category == QStringLiteral("11")) {
+            ++recentSongs;
+            EXPECT_TRUE(song.Year == 2024 || song.Year == 2025) << song.Year;
+        } else {
+            ASSERT_EQ(song.Category, QStringLiteral("6"));
+            ++slowSongs;
+            slowTempo += song.Tempo == 1 ? 1 : 0;
+        }
+    }
+    // A quarter and three quarters, give or take the chance.
+    EXPECT_GT(recentSongs, 400);
+    EXPECT_LT(recentSongs, 600);
+    // 80 per cent lean to tempo 1, and a fifth of the rest (one of five values) takes it too.
+    EXPECT_GT(slowTempo, slowSongs * 3 / 4);
+}
+
 class SyntheticStoreTest : public LibraryFixture {};
 
 TEST_F(SyntheticStoreTest, TheLibraryIsStoredAsAnImportWould) {
