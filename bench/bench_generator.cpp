@@ -106,8 +106,7 @@ void AcceptDay(const TDayRun& run, TDateTime day) {
 bool SavePending(const TDayRun& run, TDateTime day) {
     TDayPlayList list;
     for (const TResultItem& item : run.Receiver.Items)
-        list.AddResultItem(item.SongId, item.Start, item.Mix, item.Mixed, item.CatId, item.Info,
-                           item.Category, item.OwnHour, item.Duration, item.Time);
+        list.AddResultItem(item);
     return list.SavePlanDay(DateTimeToDate(day));
 }
 

@@ -13,8 +13,6 @@
 namespace {
 
 const QString kRoot = QStringLiteral("BrList");
-const QString kLastId = QStringLiteral("lastId");
-const QString kObj = QStringLiteral("obj");
 
 const QString kLoadError = QStringLiteral("Błąd podczas ładowania audycji: %1");
 const QString kSaveError = QStringLiteral("Błąd podczas zapisywania audycji: %1");
@@ -45,7 +43,7 @@ bool TBroadcastList::ReadFile(const QString& path) {
     QString failure;
     const bool whole = LoadTreeDocument(parser, path, kRoot, failure);
     if (!whole)
-        LogMessage(msBroadcastList, 2, kLoadError.arg(failure));
+        LogMessage(msBroadcastList, TLogLevel::Error, kLoadError.arg(failure));
     // The broadcasts before a damage are still taken; the file is written again only after a
     // change the user made (the list is not marked modified by loading).
     const TTagNode* root = FindChild(parser.Root(), kRoot);
@@ -53,9 +51,9 @@ bool TBroadcastList::ReadFile(const QString& path) {
         return whole;
     // A counter below the broadcast ids would hand out ids that clocks look up in the category
     // list.
-    FLastId = std::max(IntAttr(*root, kLastId, BroadcastIdBase), BroadcastIdBase);
+    FLastId = std::max(IntAttr(*root, kListLastIdAttr, BroadcastIdBase), BroadcastIdBase);
     TTagNodeList elements;
-    FindAll(root, kObj, elements);
+    FindAll(root, kListObjElement, elements);
     for (const TTagNode* element : elements) {
         auto broadcast = std::make_unique<TBroadcast>();
         broadcast->LoadFromNode(*element);
@@ -77,16 +75,10 @@ void TBroadcastList::SortByKey() {
 bool TBroadcastList::SaveBroadcasts() {
     if (!FModified)
         return true;
-    THTMLParser document;
-    TTagNode& root = AddElement(*document.Root(), kRoot);
-    SetIntAttr(root, kLastId, FLastId);
-    for (const TEntry& entry : FEntries)
-        entry.Broadcast->SaveToNode(AddElement(root, kObj));
-    QString failure;
-    const bool saved =
-        SaveTreeDocument(document.Root(), AppFilePath(BroadcastListFileName), failure);
-    if (!saved)
-        LogMessage(msBroadcastList, 2, kSaveError.arg(failure));
+    const TObjListFile file{BroadcastListFileName, kRoot, msBroadcastList, kSaveError};
+    const bool saved = SaveObjListFile(
+        file, FLastId, static_cast<int>(FEntries.size()),
+        [this](int index, TTagNode& element) { FEntries[index].Broadcast->SaveToNode(element); });
     // A failed save is not tried again at exit.
     FModified = false;
     return saved;

@@ -97,7 +97,7 @@ bool TClock::LoadClockFile(const QString& path) {
         FReadWhole = false;
         const QString text = ClockLoadErrorText.arg(failure);
         ShowError(text);
-        LogMessage(msClockSave, 2, text);
+        LogMessage(msClockSave, TLogLevel::Error, text);
     } else if (const TTagNode* root = FindChild(parser.Root(), kRoot)) {
         SetName(XmlUnescape(root->GetAttr(kName)));
         if (FName.isEmpty())
@@ -191,7 +191,7 @@ bool TClock::SaveClockFile(const QString& path, bool force) {
         return true;
     const QString text = ClockSaveErrorText.arg(failure);
     ShowError(text);
-    LogMessage(msClockSave, 2, text);
+    LogMessage(msClockSave, TLogLevel::Error, text);
     return false;
 }
 

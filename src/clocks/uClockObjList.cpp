@@ -12,8 +12,6 @@
 namespace {
 
 const QString kRoot = QStringLiteral("CatList");
-const QString kLastId = QStringLiteral("lastId");
-const QString kObj = QStringLiteral("obj");
 
 const QString kLoadError = QStringLiteral("Błąd podczas ładowania kategorii: %1");
 const QString kSaveError = QStringLiteral("Błąd podczas zapisywania kategorii: %1");
@@ -38,7 +36,7 @@ void TClockObjList::LoadCategories() {
     QString failure;
     const bool whole = LoadTreeDocument(parser, path, kRoot, failure);
     if (!whole)
-        LogMessage(msCategoryList, 2, kLoadError.arg(failure));
+        LogMessage(msCategoryList, TLogLevel::Error, kLoadError.arg(failure));
     // The objects before a damage are still taken.
     if (const TTagNode* root = FindChild(parser.Root(), kRoot))
         ReadObjects(*root);
@@ -50,12 +48,12 @@ void TClockObjList::LoadCategories() {
 }
 
 void TClockObjList::ReadObjects(const TTagNode& root) {
-    FLastId = IntAttr(root, kLastId, -1);
+    FLastId = IntAttr(root, kListLastIdAttr, -1);
     // A counter past the ordinary ids (or below "none") starts over; the objects raise it again.
     if (FLastId > FirstPredefinedId || FLastId < -1)
         FLastId = -1;
     TTagNodeList elements;
-    FindAll(&root, kObj, elements);
+    FindAll(&root, kListObjElement, elements);
     for (const TTagNode* element : elements) {
         std::unique_ptr<TBaseClockObject> object = CreateClockObjectFromNode(*element);
         // Ids from 10000 on belong to broadcasts; a negative one would stand for "none".
@@ -71,16 +69,10 @@ void TClockObjList::ReadObjects(const TTagNode& root) {
 bool TClockObjList::SaveCategories(bool force) {
     if (!FModified && !force)
         return true;
-    THTMLParser document;
-    TTagNode& root = AddElement(*document.Root(), kRoot);
-    SetIntAttr(root, kLastId, FLastId);
-    for (const TEntry& entry : FEntries)
-        entry.Object->SaveToNode(AddElement(root, kObj));
-    QString failure;
-    const bool saved =
-        SaveTreeDocument(document.Root(), AppFilePath(CategoryListFileName), failure);
-    if (!saved)
-        LogMessage(msCategoryList, 2, kSaveError.arg(failure));
+    const TObjListFile file{CategoryListFileName, kRoot, msCategoryList, kSaveError};
+    const bool saved = SaveObjListFile(
+        file, FLastId, static_cast<int>(FEntries.size()),
+        [this](int index, TTagNode& element) { FEntries[index].Object->SaveToNode(element); });
     // A failed save is not tried again at exit.
     FModified = false;
     return saved;
@@ -99,7 +91,7 @@ TBaseClockObject* TClockObjList::AddObject(std::unique_ptr<TBaseClockObject> obj
             ++FLastId;
         if (FLastId >= LastOrdinaryId) {
             // NextId would hand out 10000, an id the list cannot keep.
-            LogMessage(msCategoryList, 2,
+            LogMessage(msCategoryList, TLogLevel::Error,
                        kIdsUsedUp.arg(object->ObjName(), QString::number(LastOrdinaryId)));
             return nullptr;
         }

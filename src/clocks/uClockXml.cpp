@@ -1,6 +1,7 @@
 #include "clocks/uClockXml.h"
 
 #include "foundation/HTMLParser.h"
+#include "foundation/uAppPaths.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uWholeFile.h"
@@ -40,5 +41,19 @@ bool SaveTreeDocument(const THierarchyNode* root, const QString& path, QString& 
     if (SaveNodeToFile(root, path, &error))
         return true;
     failure = FileSaveErrorText(path, error);
+    return false;
+}
+
+bool SaveObjListFile(const TObjListFile& file, int lastId, int count,
+                     const std::function<void(int index, TTagNode& element)>& saveObject) {
+    THTMLParser document;
+    TTagNode& root = AddElement(*document.Root(), file.RootName);
+    SetIntAttr(root, kListLastIdAttr, lastId);
+    for (int index = 0; index < count; ++index)
+        saveObject(index, AddElement(root, kListObjElement));
+    QString failure;
+    if (SaveTreeDocument(document.Root(), AppFilePath(file.FileName), failure))
+        return true;
+    LogMessage(file.LogSource, TLogLevel::Error, file.SaveError.arg(failure));
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class THTMLParser;
 class THierarchyNode;
@@ -27,3 +28,21 @@ bool LoadTreeDocument(THTMLParser& parser, const QString& path, const QString& r
                       QString& failure);
 // Writes the tree over the file; as above on failure.
 bool SaveTreeDocument(const THierarchyNode* root, const QString& path, QString& failure);
+
+// The names every object list file uses below its top element.
+inline const QString kListLastIdAttr = QStringLiteral("lastId");
+inline const QString kListObjElement = QStringLiteral("obj");
+
+// How an object list (the category list, the broadcast list) is kept in its file.
+struct TObjListFile {
+    QString FileName;  // in the program directory
+    QString RootName;  // the top element, which carries the last handed-out id
+    QString LogSource; // the message log's source of the list
+    QString SaveError; // the list's message on a failed save; "%1" the file error
+};
+
+// Writes an object list over its file: the top element with "lastId", then one "obj" element
+// for each of `count` objects, filled by `saveObject(index, element)`. A failure is logged
+// with the list's message.
+bool SaveObjListFile(const TObjListFile& file, int lastId, int count,
+                     const std::function<void(int index, TTagNode& element)>& saveObject);

@@ -1,6 +1,6 @@
 #include "clocks/uObjKind.h"
 
-QString ObjKindName(int kind) {
+QString ObjKindName(TObjKind kind) {
     switch (kind) {
     case otCategory:
         return QStringLiteral("Kategoria podstawowa");
@@ -13,7 +13,7 @@ QString ObjKindName(int kind) {
     }
 }
 
-QString ObjKindDescription(int kind) {
+QString ObjKindDescription(TObjKind kind) {
     switch (kind) {
     case otCategory:
         return QStringLiteral(

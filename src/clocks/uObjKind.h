@@ -18,6 +18,6 @@ enum TObjKind : quint8 {
 inline constexpr std::array<TObjKind, 3> SelectableObjKinds = {otCategory, otPlayList, otBlank};
 
 // The name shown in the kind selector; empty for a kind the selector does not offer.
-QString ObjKindName(int kind);
+QString ObjKindName(TObjKind kind);
 // The description shown under the selector; empty for a kind without one.
-QString ObjKindDescription(int kind);
+QString ObjKindDescription(TObjKind kind);

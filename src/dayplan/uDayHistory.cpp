@@ -71,7 +71,7 @@ bool WriteDayHistory(const std::vector<const TResultSongData*>& positions, const
     QString error;
     if (WriteTextLines(path, DayHistoryLines(positions, day), &error))
         return true;
-    LogMessage(msPlayListFile, 2, Format(kWriteError, {path, error}));
+    LogMessage(msPlayListFile, TLogLevel::Error, Format(kWriteError, {path, error}));
     return false;
 }
 
@@ -91,19 +91,15 @@ bool TDayHistory::LoadDayHistory(const QString& fileName) {
     QString error;
     // The root is looked for below, with its own message.
     if (!LoadWholeDocument(parser, fileName, true, QString(), &error)) {
-        LogMessage(msHistory, 2, Format(kLoadError, {fileName, error}));
+        LogMessage(msHistory, TLogLevel::Error, Format(kLoadError, {fileName, error}));
         return false;
     }
     const TTagNode* root = FindChild(parser.Root(), kRootName);
     if (!root) {
-        LogMessage(msHistory, 2, Format(kNotAHistoryFile, {fileName}));
+        LogMessage(msHistory, TLogLevel::Error, Format(kNotAHistoryFile, {fileName}));
         return false;
     }
-    TTagNodeList items;
-    FindAll(root, kItemName, items);
-    for (const TTagNode* node : items) {
-        if (node->NodeType != ntElement)
-            continue;
+    for (const TTagNode* node : ElementsBelow(root, kItemName)) {
         TDayHistoryRow row;
         row.Hour = node->GetAttr(QStringLiteral("hour"));
         row.Artist = XmlUnescape(node->GetAttr(QStringLiteral("artist")));
@@ -114,7 +110,8 @@ bool TDayHistory::LoadDayHistory(const QString& fileName) {
         const std::optional<bool> isBlank =
             blank.isEmpty() ? std::optional<bool>(false) : ParseBoolean(blank);
         if (!isBlank) {
-            LogMessage(msHistory, 2, Format(kLoadError, {fileName, Format(kNotABoolean, {blank})}));
+            LogMessage(msHistory, TLogLevel::Error,
+                       Format(kLoadError, {fileName, Format(kNotABoolean, {blank})}));
             FRows.clear(); // never half a day
             return false;
         }

@@ -24,31 +24,29 @@ bool InRange(int row, int count) {
 
 } // namespace
 
-void TDayPlayList::AddResultItem(int songId, int start, int mix, bool mixed, int catId,
-                                 const QString& info, int category, bool ownHour, int duration,
-                                 int time) {
-    time = std::max(time, 0);
+void TDayPlayList::AddResultItem(const TResultItem& item) {
+    const int time = std::max(item.Time, 0);
     auto position = std::make_unique<TResultSongData>();
-    if (songId != -1) {
+    if (item.SongId != -1) {
         // A song deleted since the draw read the library has nothing left to play.
-        if (!ReadSong(*position, songId))
+        if (!ReadSong(*position, item.SongId))
             return;
         position->DbTime = position->SongTime;
         position->SetSongTime(time);
-        position->SongId = songId;
-        position->Mixed = mixed ? mix : 0;
+        position->SongId = item.SongId;
+        position->Mixed = item.Mixed ? item.Mix : 0;
     } else {
         position->Blank = true;
-        position->Title = info;
+        position->Title = item.Info;
         position->SetSongTime(time);
         position->DbTime = position->SongTime;
-        position->Category = QString::number(category);
+        position->Category = QString::number(item.Category);
     }
-    position->PlayTime = duration;
-    position->Hour = start;
-    position->OwnHour = ownHour;
-    position->CatId = catId;
-    position->CategoryName = CategoryNameOfId(catId);
+    position->PlayTime = item.Duration;
+    position->Hour = item.Start;
+    position->OwnHour = item.OwnHour;
+    position->CatId = item.CatId;
+    position->CategoryName = CategoryNameOfId(item.CatId);
     Append(std::move(position));
     ProcessPendingEvents();
 }
@@ -64,7 +62,7 @@ bool TDayPlayList::SavePlanFile(const QString& path) {
         QDir().mkpath(QFileInfo(path).absolutePath());
     if (WriteTextLines(path, PlanFileLines(Positions()), &error))
         return true;
-    LogMessage(msResult, 2, Format(kPlanWriteError, {path, error}));
+    LogMessage(msResult, TLogLevel::Error, Format(kPlanWriteError, {path, error}));
     return false;
 }
 
@@ -76,7 +74,7 @@ bool TDayPlayList::LoadPlanFile(const QString& path) {
             Append(std::move(position));
         });
     } catch (const TPlanFileError& failure) {
-        LogMessage(msResult, 2, Format(kPlanReadError, {path, failure.Message}));
+        LogMessage(msResult, TLogLevel::Error, Format(kPlanReadError, {path, failure.Message}));
         FReadWhole = false;
         return false;
     }

@@ -15,8 +15,7 @@ class TDayPlayList : public IResultReceiver {
 public:
     // Makes a position of a generated item: a song read from the library (dropped when the
     // song is gone) or a blank. The position is appended as the last row.
-    void AddResultItem(int songId, int start, int mix, bool mixed, int catId, const QString& info,
-                       int category, bool ownHour, int duration, int time) override;
+    void AddResultItem(const TResultItem& item) override;
 
     // Appends a position as the last row.
     void Append(std::unique_ptr<TResultSongData> position);

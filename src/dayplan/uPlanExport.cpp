@@ -26,7 +26,7 @@ bool SaveExport(const QString& path, const QStringList& lines) {
     QString error;
     if (WriteTextLines(path, lines, &error))
         return true;
-    LogMessage(msResult, 2, Format(ExportWriteErrorText, {error}));
+    LogMessage(msResult, TLogLevel::Error, Format(ExportWriteErrorText, {error}));
     return false;
 }
 

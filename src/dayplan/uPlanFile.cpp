@@ -121,12 +121,7 @@ bool ReadPlanFile(const QString& path, bool ask, bool light, const TPositionRece
     if (!LoadWholeDocument(parser, path, true, kRootName, &error))
         throw TPlanFileError{error};
     const TTagNode* root = FindChild(parser.Root(), kRootName);
-    // Every item below the root: a start tag left open by hand nests the items after it.
-    TTagNodeList items;
-    FindAll(root, kItemName, items);
-    for (const TTagNode* node : items) {
-        if (node->NodeType != ntElement)
-            continue;
+    for (const TTagNode* node : ElementsBelow(root, kItemName)) {
         if (std::unique_ptr<TResultSongData> position = ReadPosition(*node, ask, light))
             receiver(std::move(position));
     }

@@ -114,35 +114,49 @@ bool MovePositionDown(TDayPlayList& list, int row) {
 int DeletePositionAt(TDayPlayList& list, int row) {
     if (!InRange(list, row))
         return -1;
-    const bool hasNext = row + 1 < list.Count();
-    const bool hasPrevious = row > 0;
-    int delta = 0;
-    if (hasNext) {
-        const TResultSongData& next = list.Position(row + 1);
-        delta = hasPrevious ? MixedEnd(list.Position(row - 1), next.Category) - next.Hour
-                            : list.Position(row).Hour - next.Hour;
-    }
-    ShiftFollowing(list, row, delta);
+    const int removedHour = list.Position(row).Hour;
     list.RemoveRow(row);
-    if (hasNext)
+    return ClosePositionGap(list, row, removedHour);
+}
+
+int ClosePositionGap(TDayPlayList& list, int row, int removedHour) {
+    const bool hasNext = row < list.Count();
+    const bool hasPrevious = row > 0;
+    if (hasNext) {
+        const TResultSongData& next = list.Position(row);
+        const int delta = hasPrevious ? MixedEnd(list.Position(row - 1), next.Category) - next.Hour
+                                      : removedHour - next.Hour;
+        ShiftFollowing(list, row - 1, delta);
         return row;
+    }
     return hasPrevious ? row - 1 : -1;
 }
 
 int InsertPositionAfter(TDayPlayList& list, int after, std::unique_ptr<TResultSongData> position) {
+    const int row = PutPositionAfter(list, after, std::move(position));
+    if (row >= 0)
+        ChainInsertedPosition(list, row);
+    return row;
+}
+
+int PutPositionAfter(TDayPlayList& list, int after, std::unique_ptr<TResultSongData> position) {
     if (!position || after < -1 || after >= list.Count() || (after == -1 && !list.IsEmpty()))
         return -1;
-    const int row = after + 1;
-    TResultSongData& inserted = *position;
-    inserted.Hour = after >= 0 ? MixedEnd(list.Position(after), inserted.Category) : 0;
-    list.InsertRow(row, std::move(position));
+    list.InsertRow(after + 1, std::move(position));
+    return after + 1;
+}
+
+void ChainInsertedPosition(TDayPlayList& list, int row) {
+    if (!InRange(list, row))
+        return;
+    TResultSongData& inserted = list.Position(row);
+    inserted.Hour = row > 0 ? MixedEnd(list.Position(row - 1), inserted.Category) : 0;
     if (row + 1 < list.Count()) {
         const TResultSongData& next = list.Position(row + 1);
         // The rows after it start where it ends (a fixed-hour row stays where it is).
         if (!next.OwnHour)
             ShiftFollowing(list, row, MixedEnd(inserted, next.Category) - next.Hour);
     }
-    return row;
 }
 
 std::unique_ptr<TResultSongData> MakeBlankPosition(const TBlankCategory& blank) {

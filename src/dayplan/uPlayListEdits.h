@@ -40,11 +40,18 @@ bool MovePositionDown(TDayPlayList& list, int row);
 // the one that took its place, else the one before it; -1 when nothing is left or the row does
 // not exist.
 int DeletePositionAt(TDayPlayList& list, int row);
+// Its second half, for a view that shows the removal before the rows around it change: closes
+// the gap a row that started at `removedHour` left at `row`. The row to focus, as above.
+int ClosePositionGap(TDayPlayList& list, int row, int removedHour);
 
 // Inserts the position after `after` (appends it to an empty list when `after` is -1), starts
 // it where that row ends and moves the rows after it so they start where it ends. The new row;
 // -1 when nothing was inserted.
 int InsertPositionAfter(TDayPlayList& list, int after, std::unique_ptr<TResultSongData> position);
+// Its two halves, for a view that shows the new row before the rows around it change: puts the
+// position in as it is (the new row, or -1 as above), then chains it to its neighbours.
+int PutPositionAfter(TDayPlayList& list, int after, std::unique_ptr<TResultSongData> position);
+void ChainInsertedPosition(TDayPlayList& list, int row);
 
 // A position for a blank object of the category list.
 std::unique_ptr<TResultSongData> MakeBlankPosition(const TBlankCategory& blank);

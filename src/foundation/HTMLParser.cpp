@@ -656,6 +656,16 @@ void FindAll(const TTagNode* node, const QString& name, TTagNodeList& list) {
     }
 }
 
+std::vector<const TTagNode*> ElementsBelow(const TTagNode* node, const QString& name) {
+    TTagNodeList found;
+    FindAll(node, name, found);
+    std::vector<const TTagNode*> elements;
+    for (const TTagNode* tag : found)
+        if (tag->NodeType == ntElement)
+            elements.push_back(tag);
+    return elements;
+}
+
 std::unique_ptr<TTagNode> NewElement(const QString& name) {
     return std::make_unique<TTagNode>(name, ntElement);
 }

@@ -167,6 +167,9 @@ TTagNode* FindChild(const TTagNode* node, const QString& name);
 // descendants) whose Name equals the name, ASCII letter case ignored; an empty name or "*"
 // matches every node.
 void FindAll(const TTagNode* node, const QString& name, TTagNodeList& list);
+// The elements (no comments or declarations) below the node named so, as FindAll finds them:
+// a start tag left open by hand nests the elements after it, and they are still found.
+std::vector<const TTagNode*> ElementsBelow(const TTagNode* node, const QString& name);
 // A new detached element.
 std::unique_ptr<TTagNode> NewElement(const QString& name);
 

@@ -6,9 +6,9 @@ namespace {
 int busyDepth = 0;
 }
 
-void LogMessage(const QString& source, int level, const QString& text) {
+void LogMessage(const QString& source, TLogLevel level, const QString& text) {
     Q_UNUSED(source);
-    if (level >= 2)
+    if (level >= TLogLevel::Error)
         ShowError(text);
 }
 

@@ -13,9 +13,17 @@ inline const QString msResult = QStringLiteral("Wynik");
 inline const QString msDraw = QStringLiteral("Losowanie");
 inline const QString msPlayListFile = QStringLiteral("Play list file");
 
-// Levels 0 and 1 are informational and show nothing; 2 and 3 are errors shown in an
-// error box with OK. No log file is written.
-void LogMessage(const QString& source, int level, const QString& text);
+// The level of a logged message, with the numbers of the message log.
+enum class TLogLevel : int {
+    Info = 0,   // shows nothing
+    Notice = 1, // shows nothing: a missing optional file, a value not in a table
+    Error = 2,  // shown in an error box with OK
+    Severe = 3, // shown in an error box with OK: a file the program cannot run well without
+};
+
+// Errors are shown in an error box with OK; informational levels show nothing. No log file is
+// written.
+void LogMessage(const QString& source, TLogLevel level, const QString& text);
 
 // The standard texts of file errors.
 QString FileLoadErrorText(const QString& path, const QString& reason);

@@ -84,15 +84,15 @@ std::unique_ptr<TRandedItem> TBaseRandObj::DrawLonger(int, int, int, bool) {
 
 // --- TRandObj
 
-quint8 TRandObj::ClassifyPass() {
+TPassClass TRandObj::ClassifyPass() {
     if (HPrior)
-        PassClass = 1;
+        PassClass = TPassClass::HighPriority;
     else if (ExTime)
-        PassClass = 2;
+        PassClass = TPassClass::ExactTime;
     else if (Lab1.isEmpty() && Lab2.isEmpty() && CharacterIds.isEmpty())
-        PassClass = 4;
+        PassClass = TPassClass::Plain;
     else
-        PassClass = 3;
+        PassClass = TPassClass::Filtered;
     return PassClass;
 }
 
@@ -304,8 +304,8 @@ std::unique_ptr<TRandedItem> TRandObj::DrawLonger(int needed, int excludeSongId,
 
 // --- TBlankObj
 
-quint8 TBlankObj::ClassifyPass() {
-    PassClass = ExTime || HPrior ? 1 : 3;
+TPassClass TBlankObj::ClassifyPass() {
+    PassClass = ExTime || HPrior ? TPassClass::HighPriority : TPassClass::Filtered;
     return PassClass;
 }
 
@@ -322,8 +322,8 @@ std::unique_ptr<TRandedItem> TBlankObj::Draw(int, int, int, bool, bool) {
 
 // --- TPlayListObj
 
-quint8 TPlayListObj::ClassifyPass() {
-    PassClass = HPrior ? 0 : 2;
+TPassClass TPlayListObj::ClassifyPass() {
+    PassClass = HPrior ? TPassClass::HighPriorityList : TPassClass::ExactTime;
     return PassClass;
 }
 

@@ -52,9 +52,15 @@ public:
     bool MixRule = false;
 };
 
-// Pass classes (ClassifyPass): 0 fixed list with high priority, 1 high priority or exact-time
-// blank, 2 exact time or fixed list, 3 filtered category or other blank, 4 plain category.
-inline constexpr quint8 kDefaultPassClass = 4;
+// The pass in which a slot is drawn (ClassifyPass); the passes run in this order, the last two
+// as one.
+enum class TPassClass : quint8 {
+    HighPriorityList = 0, // a fixed list with high priority
+    HighPriority = 1,     // a high-priority slot or an exact-time blank
+    ExactTime = 2,        // an exact-time category slot or another fixed list
+    Filtered = 3,         // a category slot with labels or characteristics, or another blank
+    Plain = 4,            // a category slot without a filter
+};
 
 // One slot of the day's clock during a run: knows how to produce an item for it.
 class TBaseRandObj {
@@ -73,14 +79,14 @@ public:
     bool OwnHour = false;
     quint8 SCat = 0;
     bool ExTime = false;
-    quint8 PassClass = kDefaultPassClass;
+    TPassClass PassClass = TPassClass::Plain;
     int CatId;
     quint8 SepEnb = 2; // TSeparationMode
 
     void SetSlotTime(int seconds) { SlotTime = seconds * 1000; }
     void SetSlotStart(int seconds) { SlotStart = seconds * 1000; }
 
-    virtual quint8 ClassifyPass() = 0;
+    virtual TPassClass ClassifyPass() = 0;
     virtual bool IsCuttable() const = 0;
     // Before the run: candidate query texts (categories), then the pass class.
     virtual void Prepare(TMainBaseQuery& query) = 0;
@@ -119,7 +125,7 @@ public:
     TDoubleIntegerList Candidates;  // key TimeKey, value song id
     std::vector<int> CandidateRows; // the row of each loaded candidate (until one is removed)
 
-    quint8 ClassifyPass() override;
+    TPassClass ClassifyPass() override;
     bool IsCuttable() const override;
     void Prepare(TMainBaseQuery& query) override;
     std::unique_ptr<TRandedItem> Draw(int needed, int startMinute, int tolerance, bool randomPick,
@@ -171,7 +177,7 @@ public:
 
     QString Info;
 
-    quint8 ClassifyPass() override;
+    TPassClass ClassifyPass() override;
     bool IsCuttable() const override { return false; }
     void Prepare(TMainBaseQuery& query) override;
     std::unique_ptr<TRandedItem> Draw(int needed, int startMinute, int tolerance, bool randomPick,
@@ -187,7 +193,7 @@ public:
     bool RepList = false;
     TRandListData* ListData = nullptr; // owned by the run
 
-    quint8 ClassifyPass() override;
+    TPassClass ClassifyPass() override;
     bool IsCuttable() const override;
     void Prepare(TMainBaseQuery& query) override;
     std::unique_ptr<TRandedItem> Draw(int needed, int startMinute, int tolerance, bool randomPick,

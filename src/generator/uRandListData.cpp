@@ -44,7 +44,7 @@ void TRandListSet::LoadListPositions(TDateTime day) {
     QString error;
     if (!ReadTextLines(path, PrevLines, &error)) {
         PrevLines.clear();
-        LogMessage(msDraw, 2, Format(kDrawError, {FileLoadErrorText(path, error)}));
+        LogMessage(msDraw, TLogLevel::Error, Format(kDrawError, {FileLoadErrorText(path, error)}));
     }
 }
 
@@ -132,6 +132,6 @@ bool TRandListSet::SaveListPositions(TDateTime day) const {
     QString error;
     if (WriteTextLines(path, lines, &error))
         return true;
-    LogMessage(msDraw, 2, Format(kDrawError, {FileSaveErrorText(path, error)}));
+    LogMessage(msDraw, TLogLevel::Error, Format(kDrawError, {FileSaveErrorText(path, error)}));
     return false;
 }

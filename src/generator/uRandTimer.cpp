@@ -88,8 +88,9 @@ void TRandTimer::Run() {
         BuildRanges();
         SetProgressMax(5 * RangeCount() + 2);
         // Every pass answers true; a cancelled run goes through the rest without drawing.
-        if (FillPass({0}) && FillPass({1}) && FillPass({2}))
-            FillPass({3, 4});
+        if (FillPass({TPassClass::HighPriorityList}) && FillPass({TPassClass::HighPriority}) &&
+            FillPass({TPassClass::ExactTime}))
+            FillPass({TPassClass::Filtered, TPassClass::Plain});
         StepProgress();
         if (!CheckCancelled())
             FinalFit();
@@ -97,7 +98,7 @@ void TRandTimer::Run() {
         OutputItems();
     } catch (const std::exception& error) {
         FFailed = true;
-        LogMessage(msDraw, 2,
+        LogMessage(msDraw, TLogLevel::Error,
                    Format(QStringLiteral("Błąd losowania: %s"), {QString::fromUtf8(error.what())}));
         return;
     }
@@ -141,9 +142,15 @@ void TRandTimer::OutputItems() {
             const TRandedItem* item = range->Item(slot);
             if (!item)
                 continue;
-            ResultView->AddResultItem(item->Song->SongId, item->Start, item->Mix, item->Mixed,
-                                      item->CatId, item->Info, item->Song->Category,
-                                      range->DrawObject(slot)->OwnHour, item->Duration,
-                                      item->Song->Time);
+            ResultView->AddResultItem({.SongId = item->Song->SongId,
+                                       .Start = item->Start,
+                                       .Mix = item->Mix,
+                                       .Mixed = item->Mixed,
+                                       .CatId = item->CatId,
+                                       .Info = item->Info,
+                                       .Category = item->Song->Category,
+                                       .OwnHour = range->DrawObject(slot)->OwnHour,
+                                       .Duration = item->Duration,
+                                       .Time = item->Song->Time});
         }
 }

@@ -2,6 +2,7 @@
 
 #include "generator/uDrawContext.h"
 #include "generator/uFitWindow.h"
+#include "generator/uRandClassess.h"
 #include "generator/uRandListData.h"
 #include "generator/uTimerRange.h"
 #include "library/uProgress.h"
@@ -24,6 +25,8 @@ class TStatsCache;
 // The items a range pass draws, one per slot of the pass (nullptr where nothing was drawn);
 // they belong to the pass until they are put into the range.
 using TPassItems = std::vector<std::unique_ptr<TRandedItem>>;
+// The classes of slots one pass draws.
+using TPassClasses = std::initializer_list<TPassClass>;
 
 // Links two consecutive items: the previous item's mix into the current one and its duration
 // (by the song categories' mix table), then the current item's start. With `markMixed` an
@@ -110,14 +113,14 @@ private:
     friend class RandTimerFixture;
 
     // --- Passes
-    bool FillPass(std::initializer_list<int> classes);
-    void FillRangePass(TTimerRange& range, std::initializer_list<int> classes);
+    bool FillPass(TPassClasses classes);
+    void FillRangePass(TTimerRange& range, TPassClasses classes);
     void ComputeCategoryAverages(const TTimerRange& range);
     void UpdateCategoryAverage(int categoryIndex, int drawnDuration);
     // Method A: the average of the slot's category in the pass (when there is one), else the
     // slot's own length.
     int NeededTime(const TBaseRandObj& object) const;
-    void DrawPassSlots(TTimerRange& range, std::initializer_list<int> classes, bool completing);
+    void DrawPassSlots(TTimerRange& range, TPassClasses classes, bool completing);
     int SlotStartMinute(const TTimerRange& range, int slot) const;
     int ChainRange(TTimerRange& range, int position, TPassItems& items);
     void ReportSlot(const TBaseRandObj& object);

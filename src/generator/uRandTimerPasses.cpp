@@ -11,11 +11,11 @@
 
 namespace {
 
-bool InClasses(std::initializer_list<int> classes, int passClass) {
+bool InClasses(TPassClasses classes, TPassClass passClass) {
     return std::find(classes.begin(), classes.end(), passClass) != classes.end();
 }
 
-bool IsSingleClass(std::initializer_list<int> classes, int passClass) {
+bool IsSingleClass(TPassClasses classes, TPassClass passClass) {
     return classes.size() == 1 && *classes.begin() == passClass;
 }
 
@@ -30,7 +30,7 @@ int AverageIndex(const TBaseRandObj& object, const TArSongCategories& categories
 
 } // namespace
 
-bool TRandTimer::FillPass(std::initializer_list<int> classes) {
+bool TRandTimer::FillPass(TPassClasses classes) {
     for (const auto& range : Ranges) {
         StepProgress();
         if (CheckCancelled())
@@ -40,7 +40,7 @@ bool TRandTimer::FillPass(std::initializer_list<int> classes) {
     return true;
 }
 
-void TRandTimer::FillRangePass(TTimerRange& range, std::initializer_list<int> classes) {
+void TRandTimer::FillRangePass(TTimerRange& range, TPassClasses classes) {
     PassSlots.clear();
     int filled = 0;
     for (int slot = 0; slot < range.SlotCount(); ++slot) {
@@ -111,8 +111,7 @@ int TRandTimer::SlotStartMinute(const TTimerRange& range, int slot) const {
     return MsToMinutes(range.DrawObject(slot)->SlotStart);
 }
 
-void TRandTimer::DrawPassSlots(TTimerRange& range, std::initializer_list<int> classes,
-                               bool completing) {
+void TRandTimer::DrawPassSlots(TTimerRange& range, TPassClasses classes, bool completing) {
     FitAttempts = 0;
     TPassItems items;
     bool passCancelled = false;
@@ -141,9 +140,9 @@ void TRandTimer::DrawPassSlots(TTimerRange& range, std::initializer_list<int> cl
         if (CheckCancelled())
             passCancelled = true;
     }
-    if (!passCancelled && !IsSingleClass(classes, 0)) {
+    if (!passCancelled && !IsSingleClass(classes, TPassClass::HighPriorityList)) {
         const int sum = PassSum(items);
-        if (completing && !IsSingleClass(classes, 2)) {
+        if (completing && !IsSingleClass(classes, TPassClass::ExactTime)) {
             const int free = range.FreeTime();
             const TFitWindow window = FitWindow(range, items);
             int type = 2;
@@ -156,7 +155,7 @@ void TRandTimer::DrawPassSlots(TTimerRange& range, std::initializer_list<int> cl
                 if (!full && PassSum(items) < FitTarget(range, items))
                     type = 1;
             }
-            if (InClasses(classes, 3))
+            if (InClasses(classes, TPassClass::Filtered))
                 StepProgress();
             if (!full)
                 FitRange(range, type, items);

@@ -14,7 +14,7 @@ struct TResultItem {
     int Mix = 0;
     bool Mixed = false;
     int CatId = -1;
-    QString Info;
+    QString Info{};
     int Category = 0;
     bool OwnHour = false;
     int Duration = 0;
@@ -27,19 +27,13 @@ class IResultReceiver {
 public:
     virtual ~IResultReceiver() = default;
 
-    virtual void AddResultItem(int songId, int start, int mix, bool mixed, int catId,
-                               const QString& info, int category, bool ownHour, int duration,
-                               int time) = 0;
+    virtual void AddResultItem(const TResultItem& item) = 0;
 };
 
 // Keeps every item it is given, in order.
 class TCollectingReceiver final : public IResultReceiver {
 public:
-    void AddResultItem(int songId, int start, int mix, bool mixed, int catId, const QString& info,
-                       int category, bool ownHour, int duration, int time) override {
-        Items.push_back(
-            {songId, start, mix, mixed, catId, info, category, ownHour, duration, time});
-    }
+    void AddResultItem(const TResultItem& item) override { Items.push_back(item); }
 
     std::vector<TResultItem> Items;
 };

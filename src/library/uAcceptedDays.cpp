@@ -158,7 +158,7 @@ bool WithdrawDayStats(TDateTime day, const TFileSteps& fileSteps) {
     }
     QString error;
     if (!FinishFileSteps(*MainBase, &error) || !ProbeFileSteps(fileSteps, &error)) {
-        LogMessage(msPlayListFile, 2, error);
+        LogMessage(msPlayListFile, TLogLevel::Error, error);
         return false;
     }
     try {
@@ -186,7 +186,7 @@ bool WithdrawDayStats(TDateTime day, const TFileSteps& fileSteps) {
         return false;
     }
     if (!FinishFileSteps(*MainBase, &error)) {
-        LogMessage(msPlayListFile, 2, error);
+        LogMessage(msPlayListFile, TLogLevel::Error, error);
         return false;
     }
     return true;

@@ -398,7 +398,8 @@ void TDBMainBase::UpgradeTemplate() {
         const std::unique_ptr<SQLite::Database> db = OpenWholeStore(TemplatePath());
         UpgradeStoreSchema(*db);
     } catch (const std::exception& e) {
-        LogMessage(msMainDB, 1, FileLoadErrorText(Native(TemplatePath()), ErrorText(e)));
+        LogMessage(msMainDB, TLogLevel::Notice,
+                   FileLoadErrorText(Native(TemplatePath()), ErrorText(e)));
     }
 }
 
@@ -419,7 +420,7 @@ std::unique_ptr<SQLite::Database> TDBMainBase::OpenStore() {
         UpgradeStoreSchema(*db);
     } catch (const std::exception& e) {
         // The old declarations work as well here; the next start tries again.
-        LogMessage(msMainDB, 2, Format(kDatabaseWriteError, {ErrorText(e)}));
+        LogMessage(msMainDB, TLogLevel::Error, Format(kDatabaseWriteError, {ErrorText(e)}));
     }
     return db;
 }
@@ -448,7 +449,7 @@ void TDBMainBase::CloseTables() {
             Db->exec("COMMIT");
         } catch (const std::exception& e) {
             ShowError(kCannotSaveDatabase);
-            LogMessage(msMainDB, 1,
+            LogMessage(msMainDB, TLogLevel::Notice,
                        kCannotSaveDatabase +
                            Format(QStringLiteral(" %s : %s"), {kDatabaseFileName, ErrorText(e)}));
         }
@@ -496,7 +497,7 @@ bool TDBMainBase::ClearDatabase() {
         return false;
     if (!QFileInfo::exists(TemplatePath())) {
         // Without its database the template would leave no library at all.
-        LogMessage(msMainDB, 2, MissingFileText(Native(TemplatePath())));
+        LogMessage(msMainDB, TLogLevel::Error, MissingFileText(Native(TemplatePath())));
         return false;
     }
     CloseTables();
@@ -506,7 +507,7 @@ bool TDBMainBase::ClearDatabase() {
     for (const QString& name : templateFiles) {
         QFile source(templateDir.filePath(name));
         if (!staging.isValid() || !source.copy(staging.filePath(name))) {
-            LogMessage(msMainDB, 2,
+            LogMessage(msMainDB, TLogLevel::Error,
                        FileSaveErrorText(Native(QDir(Dir).filePath(name)),
                                          staging.isValid() ? source.errorString()
                                                            : staging.errorString()));
@@ -517,13 +518,14 @@ bool TDBMainBase::ClearDatabase() {
     for (const QString& name : dataDir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         QFile file(dataDir.filePath(name));
         if (!file.remove())
-            LogMessage(msMainDB, 1, Format(kDeleteTableError, {name, file.errorString()}));
+            LogMessage(msMainDB, TLogLevel::Notice,
+                       Format(kDeleteTableError, {name, file.errorString()}));
     }
     bool done = true;
     for (const QString& name : templateFiles) {
         QFile staged(staging.filePath(name));
         if (!staged.rename(dataDir.filePath(name))) {
-            LogMessage(msMainDB, 2,
+            LogMessage(msMainDB, TLogLevel::Error,
                        FileSaveErrorText(Native(dataDir.filePath(name)), staged.errorString()));
             done = false;
         }
@@ -548,7 +550,8 @@ bool TDBMainBase::ResetStats() {
         }
         transaction.Commit();
     } catch (const std::exception& e) {
-        LogMessage(msMainDB, 1, Format(kDeleteTableError, {failedTable, ErrorText(e)}));
+        LogMessage(msMainDB, TLogLevel::Notice,
+                   Format(kDeleteTableError, {failedTable, ErrorText(e)}));
         CloseTables();
         return false;
     }
@@ -582,7 +585,7 @@ void TDBMainBase::UpgradeStats() {
     window->OnExecute = [&] { failure = ConvertStats(stale, *window); };
     window->Execute();
     if (!failure.isEmpty())
-        LogMessage(msMainDB, 2, Format(kDatabaseWriteError, {failure}));
+        LogMessage(msMainDB, TLogLevel::Error, Format(kDatabaseWriteError, {failure}));
 }
 
 QString TDBMainBase::ConvertStats(const QList<TTableId>& tables, TProgressWindow& window) {

@@ -16,7 +16,7 @@ int CueOrZero(const TDBRecord& row, const QString& field) {
 }
 
 void ReportSongWriteError(const std::exception& error) {
-    LogMessage(msMainDB, 2, Format(kSongWriteError, {StoreErrorText(error)}));
+    LogMessage(msMainDB, TLogLevel::Error, Format(kSongWriteError, {StoreErrorText(error)}));
 }
 
 // A step of AddSong: appends one row keyed by the song id.

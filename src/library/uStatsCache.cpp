@@ -174,7 +174,7 @@ bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& position
     QString error;
     try {
         if (!FinishFileSteps(Store(), &error) || !ProbeFileSteps(acceptance.FileSteps, &error)) {
-            LogMessage(msPlayListFile, 2, error);
+            LogMessage(msPlayListFile, TLogLevel::Error, error);
             return false;
         }
         TStoreTransaction unit(Store());
@@ -197,7 +197,7 @@ bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& position
     }
     // The day is accepted from here on; a file step that fails now is tried again.
     if (!FinishFileSteps(Store(), &error)) {
-        LogMessage(msPlayListFile, 2, error);
+        LogMessage(msPlayListFile, TLogLevel::Error, error);
         return false;
     }
     return true;

@@ -76,14 +76,14 @@ void TArOptions::LoadCharacteristics() {
     // The messages name the file alone, as the user knows it.
     const QString path = AppFilePath(CharacteristicsFileName);
     if (!QFileInfo::exists(path)) {
-        LogMessage(msOptions, 3, MissingFileText(CharacteristicsFileName));
+        LogMessage(msOptions, TLogLevel::Severe, MissingFileText(CharacteristicsFileName));
         return;
     }
     THTMLParser parser;
     QString error;
     // What stands before a damage is still taken; the file itself is written only on request.
     if (!LoadWholeDocument(parser, path, false, CharacteristicsRootTag, &error))
-        LogMessage(msOptions, 2, FileLoadErrorText(CharacteristicsFileName, error));
+        LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(CharacteristicsFileName, error));
     ReadCharacteristics(parser.Root(), FChars);
 }
 
@@ -92,7 +92,7 @@ bool TArOptions::SaveCharacteristics() const {
     QString error;
     if (CharacteristicsDocument(FChars).SaveToFile(path, &error))
         return true;
-    LogMessage(msOptions, 2, FileSaveErrorText(path, error));
+    LogMessage(msOptions, TLogLevel::Error, FileSaveErrorText(path, error));
     return false;
 }
 

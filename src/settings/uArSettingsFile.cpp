@@ -21,12 +21,12 @@ bool LoadSettingsDocument(THTMLParser& parser, const QString& fileName, TFileNam
     const QString path = AppFilePath(fileName);
     const QString shown = ShownName(fileName, path, naming);
     if (!QFileInfo::exists(path)) {
-        LogMessage(msOptions, 1, MissingFileText(shown));
+        LogMessage(msOptions, TLogLevel::Notice, MissingFileText(shown));
         return false;
     }
     QString error;
     if (!LoadWholeDocument(parser, path, false, rootName, &error)) {
-        LogMessage(msOptions, 2, FileLoadErrorText(shown, error));
+        LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(shown, error));
         return false;
     }
     return true;
@@ -37,6 +37,7 @@ bool SaveSettingsDocument(const TLineDocument& doc, const QString& fileName, TFi
     QString error;
     if (doc.SaveToFile(path, &error))
         return true;
-    LogMessage(msOptions, 2, FileSaveErrorText(ShownName(fileName, path, naming), error));
+    LogMessage(msOptions, TLogLevel::Error,
+               FileSaveErrorText(ShownName(fileName, path, naming), error));
     return false;
 }

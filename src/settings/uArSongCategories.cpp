@@ -202,7 +202,7 @@ void TArSongCategories::Clear() {
 bool TArSongCategories::Load() {
     const QString path = AppFilePath(kFileName);
     if (!QFile::exists(path)) {
-        LogMessage(msOptions, 3, MissingFileText(path));
+        LogMessage(msOptions, TLogLevel::Severe, MissingFileText(path));
         return false;
     }
     THTMLParser parser;
@@ -211,7 +211,7 @@ bool TArSongCategories::Load() {
     // categories are changed.
     const bool whole = LoadWholeDocument(parser, path, false, kRootTag, &error);
     if (!whole)
-        LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+        LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(path, error));
     const TTagNode* root = FindChild(parser.Root(), kRootTag);
     if (root == nullptr)
         return whole;
@@ -223,7 +223,7 @@ bool TArSongCategories::Load() {
 
     if (const TTagNode* categories = FindChild(root, kCategoriesTag)) {
         if (!ReadCategories(categories, error)) {
-            LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+            LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(path, error));
             NoteUnreadFile(path);
             return false;
         }
@@ -337,7 +337,7 @@ bool TArSongCategories::Save() {
     const QString path = AppFilePath(kFileName);
     QString error;
     if (!WriteTextLines(path, DocumentLines(), &error)) {
-        LogMessage(msOptions, 2, FileSaveErrorText(path, error));
+        LogMessage(msOptions, TLogLevel::Error, FileSaveErrorText(path, error));
         return false;
     }
     return true;

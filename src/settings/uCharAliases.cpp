@@ -21,7 +21,7 @@ TCharAliases::TList ReadAliasFile(const QString& path) {
             list.Lines = TextLines(text);
         } else {
             list.ReadWhole = false;
-            LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+            LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(path, error));
         }
     }
     std::stable_sort(list.Lines.begin(), list.Lines.end(), [](const QString& a, const QString& b) {
@@ -92,6 +92,6 @@ void TCharAliases::WriteLoadedLists() const {
         const QString path = AppFilePath(CharAliasFileName(kind));
         QString error;
         if (!WriteTextLines(path, FLists[kind]->Lines, &error))
-            LogMessage(msOptions, 2, FileSaveErrorText(path, error));
+            LogMessage(msOptions, TLogLevel::Error, FileSaveErrorText(path, error));
     }
 }

@@ -21,7 +21,8 @@ const QString kValAttr = QStringLiteral("val");
 void ReadCharacter(const TTagNode& element, TCharacteristics& chars) {
     const int kind = StrToIntDef(element.GetAttr(kTypeAttr), -1);
     if (!IsCharKind(kind)) {
-        LogMessage(msOptions, 1, QStringLiteral("Nieznany charakter: %1").arg(kind));
+        LogMessage(msOptions, TLogLevel::Notice,
+                   QStringLiteral("Nieznany charakter: %1").arg(kind));
         return;
     }
     TCharValueList& values = chars.Values[kind];

@@ -55,7 +55,7 @@ void LoadConfig(TConfig& config) {
             NoteUnreadFile(path);
         }
         if (!read) {
-            LogMessage(msOptions, 2, FileLoadErrorText(path, error));
+            LogMessage(msOptions, TLogLevel::Error, FileLoadErrorText(path, error));
             return;
         }
         const QStringList lines = TextLines(text);
@@ -87,7 +87,7 @@ bool SaveConfig(const TConfig& config) {
     if (WriteTextLines(path, lines, &error))
         return true;
     const QString text = FileSaveErrorText(path, error);
-    LogMessage(msOptions, 2, text);
+    LogMessage(msOptions, TLogLevel::Error, text);
     ShowError(text);
     return false;
 }

@@ -241,10 +241,8 @@ void TResultForm::Reload() {
     FModel->Reload();
 }
 
-void TResultForm::AddResultItem(int songId, int start, int mix, bool mixed, int catId,
-                                const QString& info, int category, bool ownHour, int duration,
-                                int time) {
-    FList.AddResultItem(songId, start, mix, mixed, catId, info, category, ownHour, duration, time);
+void TResultForm::AddResultItem(const TResultItem& item) {
+    FList.AddResultItem(item);
     FModel->ShowAppended();
 }
 

@@ -29,8 +29,7 @@ public:
     // The list changed as a whole (loaded, emptied, generated): the rows are shown again.
     void Reload();
     // A generated item: the list makes the position and the view shows its row at once.
-    void AddResultItem(int songId, int start, int mix, bool mixed, int catId, const QString& info,
-                       int category, bool ownHour, int duration, int time) override;
+    void AddResultItem(const TResultItem& item) override;
 
     // Focus and selection, by row in play order; -1 none.
     int FocusedRow() const;

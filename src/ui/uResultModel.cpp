@@ -180,10 +180,13 @@ int TResultModel::MoveDown(int row) {
 int TResultModel::Delete(int row) {
     if (row < 0 || row >= FRowCount)
         return -1;
+    // The rows around it change only once the view knows the row is gone.
+    const int removedHour = FList.Position(row).Hour;
     beginRemoveRows({}, row, row);
-    const int focus = DeletePositionAt(FList, row);
+    FList.RemoveRow(row);
     FRowCount = FList.Count();
     endRemoveRows();
+    const int focus = ClosePositionGap(FList, row, removedHour);
     AllRowsChanged();
     return focus;
 }
@@ -192,9 +195,10 @@ int TResultModel::InsertAfter(int after, std::unique_ptr<TResultSongData> positi
     if (!position || after < -1 || after >= FRowCount || (after == -1 && FRowCount > 0))
         return -1;
     beginInsertRows({}, after + 1, after + 1);
-    const int row = InsertPositionAfter(FList, after, std::move(position));
+    const int row = PutPositionAfter(FList, after, std::move(position));
     FRowCount = FList.Count();
     endInsertRows();
+    ChainInsertedPosition(FList, row);
     AllRowsChanged();
     return row;
 }

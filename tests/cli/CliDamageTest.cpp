@@ -2,6 +2,7 @@
 #include "support/CliRunner.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,10 +19,6 @@
 // lost, rewritten half or counted twice, and the command line says so with exit code 3.
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 QString Iso(const QDate& date) {
     return date.toString(Qt::ISODate);

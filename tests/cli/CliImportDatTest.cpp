@@ -8,6 +8,7 @@
 #include "support/CliRunner.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -16,10 +17,6 @@
 // added or ignored as asked, the saved import options applied.
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 class CliImportDatTest : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "support/CliRunner.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -17,10 +18,6 @@
 // play on a station with one imported song and a player that notes what it was given.
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 const char* const kNotingPlayer = R"(#!/bin/sh
 printf '%s\n' "$@" > "$(dirname "$0")/args.tmp"

@@ -25,17 +25,41 @@ protected:
     }
     // A song, a blank and a second song, as a generation run hands them over.
     void Generate() {
-        List.AddResultItem(Island, 0, 4000, true, kHitsId, QString(), 4, true, 196000, 200000);
-        List.AddResultItem(-1, Ms(0, 3, 16), 0, false, AdvertBlankId, QStringLiteral("Blok"), 7,
-                           false, 60000, 60000);
-        List.AddResultItem(Meadow, Ms(0, 4, 16), 2500, false, kHitsId, QString(), 4, false, 150000,
-                           150000);
+        List.AddResultItem({.SongId = Island,
+                            .Mix = 4000,
+                            .Mixed = true,
+                            .CatId = kHitsId,
+                            .Category = 4,
+                            .OwnHour = true,
+                            .Duration = 196000,
+                            .Time = 200000});
+        List.AddResultItem({.Start = Ms(0, 3, 16),
+                            .CatId = AdvertBlankId,
+                            .Info = QStringLiteral("Blok"),
+                            .Category = 7,
+                            .Duration = 60000,
+                            .Time = 60000});
+        List.AddResultItem({.SongId = Meadow,
+                            .Start = Ms(0, 4, 16),
+                            .Mix = 2500,
+                            .CatId = kHitsId,
+                            .Category = 4,
+                            .Duration = 150000,
+                            .Time = 150000});
     }
 };
 
 TEST_F(DayPlayListTest, GeneratedSongIsReadFromTheLibrary) {
-    List.AddResultItem(Island, Ms(6, 0), 4000, true, kHitsId, QStringLiteral("nieużywane"), 9, true,
-                       176000, 180000);
+    List.AddResultItem({.SongId = Island,
+                        .Start = Ms(6, 0),
+                        .Mix = 4000,
+                        .Mixed = true,
+                        .CatId = kHitsId,
+                        .Info = QStringLiteral("nieużywane"),
+                        .Category = 9,
+                        .OwnHour = true,
+                        .Duration = 176000,
+                        .Time = 180000});
     ASSERT_EQ(List.Count(), 1);
     const TResultSongData& song = List.Position(0);
     EXPECT_EQ(song.SongId, Island);
@@ -77,8 +101,15 @@ TEST_F(DayPlayListTest, GeneratedItemsBecomePositions) {
     };
     for (const TCase& c : cases) {
         List.ClearView();
-        List.AddResultItem(c.SongId, 1000, c.Mix, c.Mixed, c.CatId, QStringLiteral("Blok"), 7,
-                           false, 55000, c.Time);
+        List.AddResultItem({.SongId = c.SongId,
+                            .Start = 1000,
+                            .Mix = c.Mix,
+                            .Mixed = c.Mixed,
+                            .CatId = c.CatId,
+                            .Info = QStringLiteral("Blok"),
+                            .Category = 7,
+                            .Duration = 55000,
+                            .Time = c.Time});
         ASSERT_EQ(List.Count(), 1) << c.What;
         const TResultSongData& p = List.Position(0);
         EXPECT_EQ(p.Mixed, c.ExpectedMixed) << c.What;
@@ -91,8 +122,13 @@ TEST_F(DayPlayListTest, GeneratedItemsBecomePositions) {
 }
 
 TEST_F(DayPlayListTest, GeneratedBlankTakesItsTextAndCategory) {
-    List.AddResultItem(-1, Ms(12, 0), 0, false, AdvertBlankId, QStringLiteral("Blok południowy"), 7,
-                       true, 58000, 60000);
+    List.AddResultItem({.Start = Ms(12, 0),
+                        .CatId = AdvertBlankId,
+                        .Info = QStringLiteral("Blok południowy"),
+                        .Category = 7,
+                        .OwnHour = true,
+                        .Duration = 58000,
+                        .Time = 60000});
     ASSERT_EQ(List.Count(), 1);
     const TResultSongData& blank = List.Position(0);
     EXPECT_TRUE(blank.Blank);
@@ -148,7 +184,8 @@ TEST_F(DayPlayListTest, SavedAndLoadedListComesBackWithoutItsSlotIds) {
 }
 
 TEST_F(DayPlayListTest, FileIsWindows1250WithCrLf) {
-    List.AddResultItem(-1, 0, 0, false, -1, QStringLiteral("Łąka"), 7, false, 1000, 1000);
+    List.AddResultItem(
+        {.Info = QStringLiteral("Łąka"), .Category = 7, .Duration = 1000, .Time = 1000});
     const QString path = Station.Path(QStringLiteral("dzien.plp"));
     ASSERT_TRUE(List.SavePlanFile(path));
     EXPECT_EQ(ReadFileBytes(path).toStdString(),

@@ -7,6 +7,7 @@
 #include "library/uFileJournal.h"
 #include "library/uMainBaseQuery.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,10 +18,6 @@
 // it was.
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // Every statistics row of both tables, without the row keys, in a stable order.
 QStringList StatsSnapshot() {

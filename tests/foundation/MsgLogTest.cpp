@@ -7,11 +7,11 @@ namespace {
 
 TEST(LogMessage, OnlyLevelsTwoAndThreeShowAnErrorBox) {
     TRecordingPrompt prompt;
-    for (int level : {0, 1})
-        LogMessage(msOptions, level, QStringLiteral("cicho %1").arg(level));
+    for (TLogLevel level : {TLogLevel::Info, TLogLevel::Notice})
+        LogMessage(msOptions, level, QStringLiteral("cicho %1").arg(static_cast<int>(level)));
     EXPECT_TRUE(prompt.Boxes.isEmpty());
-    LogMessage(msOptions, 2, QStringLiteral("dwa"));
-    LogMessage(msMainDB, 3, QStringLiteral("trzy"));
+    LogMessage(msOptions, TLogLevel::Error, QStringLiteral("dwa"));
+    LogMessage(msMainDB, TLogLevel::Severe, QStringLiteral("trzy"));
     EXPECT_EQ(prompt.Errors(), (QStringList{QStringLiteral("dwa"), QStringLiteral("trzy")}));
 }
 

@@ -2,16 +2,13 @@
 #include "foundation/uWholeFile.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 TEST(PlainText, OnlyTabLineEndsAndPrintableCharactersAreText) {
     const struct {

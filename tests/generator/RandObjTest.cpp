@@ -262,11 +262,13 @@ TEST_F(RandObjTest, BlankAndPassClasses) {
         bool ExTime;
         QString Lab1;
         TCharacterIds CharacterIds;
-        int Expected;
+        TPassClass Expected;
     } cases[] = {
-        {"high priority", true, true, "", {}, 1}, {"exact time", false, true, "X", {}, 2},
-        {"label", false, false, "X", {}, 3},      {"characteristics", false, false, "", {4}, 3},
-        {"plain", false, false, "", {}, 4},
+        {"high priority", true, true, "", {}, TPassClass::HighPriority},
+        {"exact time", false, true, "X", {}, TPassClass::ExactTime},
+        {"label", false, false, "X", {}, TPassClass::Filtered},
+        {"characteristics", false, false, "", {4}, TPassClass::Filtered},
+        {"plain", false, false, "", {}, TPassClass::Plain},
     };
     for (const auto& c : cases) {
         TRandObj slot(1);
@@ -278,7 +280,7 @@ TEST_F(RandObjTest, BlankAndPassClasses) {
         EXPECT_EQ(slot.PassClass, c.Expected) << c.Name;
     }
     blank->ExTime = true;
-    EXPECT_EQ(blank->ClassifyPass(), 1);
+    EXPECT_EQ(blank->ClassifyPass(), TPassClass::HighPriority);
     blank->ExTime = false;
-    EXPECT_EQ(blank->ClassifyPass(), 3);
+    EXPECT_EQ(blank->ClassifyPass(), TPassClass::Filtered);
 }

@@ -91,10 +91,10 @@ TEST_F(RandTimerFixture, PassesDrawHighPriorityThenExactTimeThenTheRest) {
 
     Timer->Run();
 
-    EXPECT_EQ(plain->PassClass, 4);
-    EXPECT_EQ(exact->PassClass, 2);
-    EXPECT_EQ(blank->PassClass, 1);
-    EXPECT_EQ(filtered->PassClass, 3);
+    EXPECT_EQ(plain->PassClass, TPassClass::Plain);
+    EXPECT_EQ(exact->PassClass, TPassClass::ExactTime);
+    EXPECT_EQ(blank->PassClass, TPassClass::HighPriority);
+    EXPECT_EQ(filtered->PassClass, TPassClass::Filtered);
     const TTimerRange& range = Timer->Range(0);
     ASSERT_EQ(range.SlotCount(), 4);
     auto serial = [&](int slot) { return range.Item(slot)->Song->Serial; };
@@ -194,7 +194,7 @@ TEST_F(RandTimerFixture, ClockWithoutRowsWritesAnEmptyListPositionFile) {
 class TFailingSlot final : public TBaseRandObj {
 public:
     using TBaseRandObj::TBaseRandObj;
-    quint8 ClassifyPass() override { return PassClass = 4; }
+    TPassClass ClassifyPass() override { return PassClass = TPassClass::Plain; }
     bool IsCuttable() const override { return false; }
     void Prepare(TMainBaseQuery&) override { ClassifyPass(); }
     std::unique_ptr<TRandedItem> Draw(int, int, int, bool, bool) override {

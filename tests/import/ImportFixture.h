@@ -9,16 +9,13 @@
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QList>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <string>
-
-inline std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // Answers the import's choices from queues and records what it was asked. With the queues
 // empty it takes the automatic cut and adds unknown words.

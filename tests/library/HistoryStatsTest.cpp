@@ -1,11 +1,8 @@
 #include "StatsTestSupport.h"
 #include "library/uHistoryStats.h"
+#include "support/TestText.h"
 
 namespace {
-
-std::string S(const QStringList& texts) {
-    return texts.join(QLatin1Char('|')).toStdString();
-}
 
 QStringList Texts(std::initializer_list<TDateTime> times) {
     QStringList texts;

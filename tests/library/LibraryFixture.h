@@ -6,15 +6,12 @@
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestText.h"
 
 #include <QByteArray>
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 #include <string>
-
-inline std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // A station with an empty library store, the frequency groups (default artist group 7) and a
 // recording prompt; everything is released at the end.

@@ -2,15 +2,12 @@
 #include "library/uDBMainBase.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestText.h"
 
 #include <SQLiteCpp/Exception.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // --- Adapting the program's statement texts
 

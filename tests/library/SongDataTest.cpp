@@ -1,12 +1,9 @@
 #include "library/uSongData.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 TEST(SongData, ANewSongIsUnsetEverywhere) {
     const TResultSongData song;

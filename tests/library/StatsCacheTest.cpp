@@ -1,14 +1,11 @@
 #include "StatsTestSupport.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 TDateTime LastSecond(TDateTime day) {
     return day + 1 - 1.0 / SecsPerDay;

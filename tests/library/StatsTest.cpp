@@ -3,6 +3,7 @@
 #include "foundation/uMsgLog.h"
 #include "library/uAcceptedDays.h"
 #include "library/uSongData.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +14,6 @@
 #include <memory>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 struct TStoredRow {
     QByteArray StatsVal;

@@ -6,6 +6,7 @@
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,10 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 QStringList DataFiles(const QString& dir) {
     QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden);

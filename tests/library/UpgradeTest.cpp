@@ -4,6 +4,7 @@
 #include "library/uProgress.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestText.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -13,10 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // What the progress windows of a test were told.
 struct TProgressLog {

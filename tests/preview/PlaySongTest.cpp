@@ -6,6 +6,7 @@
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
+#include "support/TestText.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,10 +17,6 @@
 #include <string>
 
 namespace {
-
-std::string S(const QString& text) {
-    return text.toStdString();
-}
 
 // A player that writes its working directory and its arguments, one a line, to
 // "run.<pid>.args" beside itself, then stays until a "release" file appears there (or a while

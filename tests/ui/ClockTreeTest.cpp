@@ -1,3 +1,4 @@
+#include "ModelCheck.h"
 #include "clocks/uClock.h"
 #include "dayplan/uStores.h"
 #include "foundation/uAppPaths.h"
@@ -23,6 +24,7 @@ protected:
     TRecordingPrompt Prompt;
     std::unique_ptr<TClock> Clock;
     std::unique_ptr<TClockTree> Tree;
+    std::unique_ptr<TModelCheck> Check;
 
     void SetUp() override {
         Station.CopyDefaultStation();
@@ -31,8 +33,10 @@ protected:
         ASSERT_TRUE(
             Clock->LoadClockFile(Station.Path(QStringLiteral("Zegary/Dzień powszedni.ctm"))));
         Tree = std::make_unique<TClockTree>(*Clock);
+        Check = std::make_unique<TModelCheck>(Tree->TreeClock->model());
     }
     void TearDown() override {
+        Check.reset();
         Tree.reset();
         Clock.reset();
         ReleaseStores();

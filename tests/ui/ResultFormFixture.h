@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModelCheck.h"
 #include "clocks/uCategory.h"
 #include "clocks/uClockObjList.h"
 #include "dayplan/uDayPlayList.h"
@@ -39,6 +40,7 @@ protected:
     TRecordingPrompt Prompt;
     TDayPlayList List;
     std::unique_ptr<TResultForm> Form;
+    std::unique_ptr<TModelCheck> Check;
 
     void SetUp() override {
         Options = std::make_unique<TArOptions>();
@@ -72,6 +74,7 @@ protected:
         Prompt.Clear();
     }
     void TearDown() override {
+        Check.reset();
         Form.reset();
         CategoryList.reset();
         Options.reset();
@@ -101,7 +104,9 @@ protected:
             position->CategoryName = QStringLiteral("Przeboje");
             List.Append(std::move(position));
         }
+        Check.reset();
         Form = std::make_unique<TResultForm>(List);
+        Check = std::make_unique<TModelCheck>(Form->Model());
     }
 
     // Four chained 3-minute music rows from 10 minutes on.

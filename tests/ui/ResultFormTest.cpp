@@ -295,8 +295,13 @@ TEST_F(ResultFormTest, BlankIntoAnEmptyListStartsTheDay) {
 
 TEST_F(ResultFormTest, GeneratedItemsShowAtOnce) {
     Show({});
-    Form->AddResultItem(-1, Ms(5), 0, false, kSilenceId, QStringLiteral("Blok"), kAdvert, true,
-                        Ms(1), Ms(1));
+    Form->AddResultItem({.Start = Ms(5),
+                         .CatId = kSilenceId,
+                         .Info = QStringLiteral("Blok"),
+                         .Category = kAdvert,
+                         .OwnHour = true,
+                         .Duration = Ms(1),
+                         .Time = Ms(1)});
     ASSERT_EQ(Form->Model()->rowCount(), 1);
     EXPECT_EQ(Cell(0, TResultModel::rcTitle).toString(), QStringLiteral("Blok"));
     EXPECT_EQ(Cell(0, TResultModel::rcClockCategory).toString(), QStringLiteral("Cisza"));
@@ -305,8 +310,11 @@ TEST_F(ResultFormTest, GeneratedItemsShowAtOnce) {
     List.Append(std::make_unique<TResultSongData>());
     Form->Reload();
     List.ClearView();
-    Form->AddResultItem(-1, 0, 0, false, AdvertBlankId, QStringLiteral("Nowy"), kAdvert, false,
-                        Ms(1), Ms(1));
+    Form->AddResultItem({.CatId = AdvertBlankId,
+                         .Info = QStringLiteral("Nowy"),
+                         .Category = kAdvert,
+                         .Duration = Ms(1),
+                         .Time = Ms(1)});
     ASSERT_EQ(Form->Model()->rowCount(), 1);
     EXPECT_EQ(Cell(0, TResultModel::rcTitle).toString(), QStringLiteral("Nowy"));
 }
