@@ -28,6 +28,7 @@
 #include "library/uDBMainBase.h"
 #include "library/uSongStore.h"
 #include "library/uStatsCache.h"
+#include "library/uStatsWriting.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -77,7 +78,7 @@ std::unique_ptr<TDayRun> GenerateDay(const QString& clockPath, TDateTime day, TR
     timer.start();
     TClock clock;
     clock.LoadClockFile(clockPath);
-    run->Timer = std::make_unique<TRandTimer>(random);
+    run->Timer = std::make_unique<TRandTimer>(*MainBase, random);
     run->Timer->SetDate(day);
     run->Timer->ResultView = &run->Receiver;
     FillGenerator(clock, *run->Timer);
@@ -95,8 +96,8 @@ void AcceptDay(const TDayRun& run, TDateTime day) {
         if (item.SongId < 0)
             continue;
         const int minute = MsToMinutes(item.Start);
-        AddSongStats(item.SongId, minute, day);
-        AddArtistStats(SongArtistId(item.SongId), minute, day);
+        AddSongStats(*MainBase, item.SongId, minute, day);
+        AddArtistStats(*MainBase, SongArtistId(item.SongId), minute, day);
     }
     unit.Commit();
 }

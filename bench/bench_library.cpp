@@ -13,7 +13,7 @@
 #include "foundation/uFormat.h"
 #include "library/uDBMainBase.h"
 #include "library/uMainBaseQuery.h"
-#include "library/uSyntheticLibrary.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

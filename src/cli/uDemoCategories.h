@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/uSyntheticLibrary.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <vector>
 

@@ -4,6 +4,7 @@
 #include "clocks/uClock.h"
 #include "clocks/uClockObjList.h"
 #include "library/uDBMainBase.h"
+#include "library/uDBSchema.h"
 #include "library/uMainBaseQuery.h"
 #include "settings/uSettings.h"
 
@@ -81,11 +82,11 @@ QList<int> ListSongIds(int category) {
     if (category != -1)
         query.SetParam(1, QString::number(category));
     for (query.Open(); !query.Eof() && ids.size() < kListSongs; query.Next()) {
-        const bool blocked = DisabledLabels && DisabledLabels->IsAnyDisabled(
-                                                   query.AsInteger(QStringLiteral("Label1_Id")),
-                                                   query.AsInteger(QStringLiteral("Label2_Id")));
+        const bool blocked =
+            DisabledLabels && DisabledLabels->IsAnyDisabled(query.AsInteger(Col::Label1_Id),
+                                                            query.AsInteger(Col::Label2_Id));
         if (!blocked)
-            ids.append(query.AsInteger(QStringLiteral("Song_Id")));
+            ids.append(query.AsInteger(Col::Song_Id));
     }
     query.Close();
     return ids;

@@ -11,8 +11,8 @@
 #include "library/uDBMainBase.h"
 #include "library/uEntityEditing.h"
 #include "library/uLibraryEntities.h"
-#include "library/uSyntheticLibrary.h"
 #include "settings/uSettings.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,7 +11,7 @@
 #include "foundation/uTextFile.h"
 #include "library/uAcceptedDays.h"
 #include "library/uDBMainBase.h"
-#include "library/uStatsCache.h"
+#include "library/uStatsWriting.h"
 #include "library/uStoreErrors.h"
 #include "settings/uSettings.h"
 
@@ -83,7 +83,11 @@ TDayResult TDayLifecycle::Accept() {
     };
     for (const QString& ended : DayFilesEndedByAcceptance(day))
         acceptance.FileSteps.push_back({TFileStepKind::fsDelete, ended, {}});
-    if (!RecordDayStats(DateToDateTime(day),
+    if (!MainBase) {
+        ShowStoreWriteError(kStoreNotOpen);
+        return TDayResult::drFailed;
+    }
+    if (!RecordDayStats(*MainBase, DateToDateTime(day),
                         QList<const TResultSongData*>(positions.begin(), positions.end()),
                         acceptance))
         return TDayResult::drFailed;

@@ -7,7 +7,9 @@
 #include "foundation/uRandom.h"
 #include "generator/uFillGenerator.h"
 #include "generator/uRandTimer.h"
+#include "library/uDBMainBase.h"
 #include "library/uProgress.h"
+#include "library/uStoreErrors.h"
 
 namespace {
 
@@ -31,6 +33,11 @@ TDayResult TDayLifecycle::Generate() {
         return TDayResult::drFailed;
     }
 
+    if (!MainBase) {
+        ShowError(Format(DayText::GenerateError, {kStoreNotOpen}));
+        return TDayResult::drFailed;
+    }
+
     bool generateOk = true;
     bool failed = false;
     bool stoppedEarly = false;
@@ -39,7 +46,7 @@ TDayResult TDayLifecycle::Generate() {
     progress->SetInfo(DayText::Preparing);
     progress->OnExecute = [&] {
         TRandom random(Seed.value_or(TRandTimer::ClockSeed()));
-        TRandTimer generator(random);
+        TRandTimer generator(*MainBase, random);
         progress->Attach(&generator);
         try {
             generator.ResultView = ResultView;

@@ -1,5 +1,6 @@
 #include "generator/uCandidates.h"
 
+#include "library/uDBSchema.h"
 #include "library/uLibraryEntities.h"
 #include "library/uMainBaseQuery.h"
 
@@ -149,9 +150,9 @@ const TArtistRules& TArtistRulesCache::Get(int artistId) {
     TArtistRules rules;
     if (const auto row = ArtistExists(artistId)) {
         rules.Exists = true;
-        rules.Alias1 = row->AsInteger(QStringLiteral("Alias1"));
-        rules.Alias2 = row->AsInteger(QStringLiteral("Alias2"));
-        rules.FreqGroup = row->AsInteger(QStringLiteral("Art_FreqGroup"));
+        rules.Alias1 = row->AsInteger(Col::Alias1);
+        rules.Alias2 = row->AsInteger(Col::Alias2);
+        rules.FreqGroup = row->AsInteger(Col::Art_FreqGroup);
     }
     return Rules.emplace(artistId, rules).first->second;
 }

@@ -7,6 +7,7 @@
 #include "foundation/uMsgLog.h"
 #include "foundation/uTextFile.h"
 #include "library/uDBMainBase.h"
+#include "library/uDBSchema.h"
 #include "library/uLibraryEntities.h"
 #include "settings/uSettings.h"
 
@@ -54,8 +55,8 @@ TListSongCheck TRandListSet::CheckListLabels(const QString& listName, int songId
     if (!song)
         return result;
     result.Exists = true;
-    const int label1 = LabelForCheck(song->AsInteger(QStringLiteral("Label1_Id")));
-    const int label2 = LabelForCheck(song->AsInteger(QStringLiteral("Label2_Id")));
+    const int label1 = LabelForCheck(song->AsInteger(Col::Label1_Id));
+    const int label2 = LabelForCheck(song->AsInteger(Col::Label2_Id));
     if (!LabelBlocked(label1) && !LabelBlocked(label2))
         return result;
     QStringList names;
@@ -63,9 +64,9 @@ TListSongCheck TRandListSet::CheckListLabels(const QString& listName, int songId
         if (LabelBlocked(label))
             names.append(GetLabelValue(label));
     if (OnLabelQuestion)
-        result.Keep = OnLabelQuestion(listName, names.join(QStringLiteral(", ")),
-                                      song->AsString(QStringLiteral("Title")),
-                                      GetArtistName(song->AsInteger(QStringLiteral("Art_Id"))));
+        result.Keep =
+            OnLabelQuestion(listName, names.join(QStringLiteral(", ")), song->AsString(Col::Title),
+                            GetArtistName(song->AsInteger(Col::Art_Id)));
     return result;
 }
 

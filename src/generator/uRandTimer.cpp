@@ -30,8 +30,8 @@ bool AskAboutBlockedLabel(const QString& listName, const QString& labelNames, co
 
 } // namespace
 
-TRandTimer::TRandTimer(TRandom& random, IPlanReader* planReader)
-    : FRandom(random), FStats(std::make_unique<TStatsCache>(planReader)) {
+TRandTimer::TRandTimer(TDBMainBase& store, TRandom& random, IPlanReader* planReader)
+    : FRandom(random), FStats(std::make_unique<TStatsCache>(store, planReader)) {
     const int categories = SongCategories().Count();
     CategoryAvgTime.assign(categories, 0);
     CategorySlotCount.assign(categories, 0);

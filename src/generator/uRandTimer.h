@@ -21,6 +21,7 @@ class TDetailPlayList;
 class TRandedItem;
 class TRandom;
 class TStatsCache;
+class TDBMainBase;
 
 // The items a range pass draws, one per slot of the pass (nullptr where nothing was drawn);
 // they belong to the pass until they are put into the range.
@@ -42,7 +43,8 @@ class TRandTimer : public TBasePrgressObject, public IDrawContext {
 public:
     // Plan files of pending days are read through `planReader` (the process-wide one when
     // none is given).
-    explicit TRandTimer(TRandom& random, IPlanReader* planReader = nullptr);
+    // The statistics of earlier days come from `store`, which must outlive the run.
+    TRandTimer(TDBMainBase& store, TRandom& random, IPlanReader* planReader = nullptr);
     ~TRandTimer() override;
     TRandTimer(const TRandTimer&) = delete;
     TRandTimer& operator=(const TRandTimer&) = delete;

@@ -1,6 +1,7 @@
 #include "generator/uSongsFilterUtils.h"
 
 #include "foundation/uFormat.h"
+#include "library/uDBSchema.h"
 #include "library/uLibraryEntities.h"
 #include "library/uMainBaseQuery.h"
 #include "settings/uCharacteristics.h"
@@ -115,7 +116,7 @@ void LoadCharacterIds(TCharacterIds& result, const QStringList& type, const QStr
     }
     query->SetSQL(Format(sqlCharacterIds, clauses));
     for (query->Open(); !query->Eof(); query->Next())
-        result.append(query->AsInteger(QStringLiteral("Character_Id")));
+        result.append(query->AsInteger(Col::Character_Id));
     query->Close();
 }
 

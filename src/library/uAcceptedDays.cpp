@@ -3,7 +3,7 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uMsgLog.h"
 #include "library/uDBMainBase.h"
-#include "library/uStatsCache.h"
+#include "library/uPlayTime.h"
 #include "library/uStoreErrors.h"
 
 #include <QtEndian>
@@ -153,7 +153,7 @@ std::optional<TAcceptedDay> FindAcceptedDay(TDBMainBase& base, TDateTime day) {
 bool WithdrawDayStats(TDateTime day, const TFileSteps& fileSteps) {
     TBusyGuard busy;
     if (!MainBase) {
-        ShowStoreWriteError(QStringLiteral("the library store is not open"));
+        ShowStoreWriteError(kStoreNotOpen);
         return false;
     }
     QString error;

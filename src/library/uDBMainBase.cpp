@@ -5,6 +5,7 @@
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
 #include "library/uDBCollation.h"
+#include "library/uDBSchema.h"
 #include "library/uFileJournal.h"
 #include "library/uProgress.h"
 #include "library/uSchemaConversion.h"
@@ -21,8 +22,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-const QString kSId = QStringLiteral("SId");
 
 // Ranges per case-insensitive locate through a name index: a name with a few Polish letters
 // is narrowed to itself.
@@ -462,31 +461,31 @@ void TDBMainBase::CloseTables() {
 // --- Locates
 
 std::optional<TDBRecord> TDBMainBase::LocateSong(int songId) {
-    return BaseSongsTable().Locate(QStringLiteral("Song_Id"), {songId});
+    return BaseSongsTable().Locate(Col::Song_Id, {songId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateChars(int characterId) {
-    return CharsTable().Locate(QStringLiteral("Character_Id"), {characterId});
+    return CharsTable().Locate(Col::Character_Id, {characterId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateDataSong(int songId) {
-    return DataSongsTable().Locate(QStringLiteral("SongData_Id"), {songId});
+    return DataSongsTable().Locate(Col::SongData_Id, {songId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateDatSong(int songId) {
-    return DatSongsTable().Locate(QStringLiteral("SongDat_Id"), {songId});
+    return DatSongsTable().Locate(Col::SongDat_Id, {songId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateZSong(int songId) {
-    return ZSongsTable().Locate(QStringLiteral("ZSong_Id"), {songId});
+    return ZSongsTable().Locate(Col::ZSong_Id, {songId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateSongStats(int songId) {
-    return StatsTable().Locate(QStringLiteral("StatsId"), {songId});
+    return StatsTable().Locate(Col::StatsId, {songId});
 }
 
 std::optional<TDBRecord> TDBMainBase::LocateArtistStats(int artistId) {
-    return AStatsTable().Locate(QStringLiteral("StatsId"), {artistId});
+    return AStatsTable().Locate(Col::StatsId, {artistId});
 }
 
 // --- Clearing and resetting
@@ -566,7 +565,7 @@ void TDBMainBase::UpgradeStats() {
     int rows = 0;
     try {
         for (TTableId id : {tiStats, tiAStats})
-            if (!Table(id).HasField(kSId))
+            if (!Table(id).HasField(Col::SId))
                 stale.append(id);
         for (TTableId id : stale)
             rows += Table(id).RecordCount();

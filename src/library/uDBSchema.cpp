@@ -27,7 +27,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiAlbums,
          QStringLiteral("albums"),
          QStringLiteral("albums.db"),
-         QStringLiteral("Album_Id"),
+         Col::Album_Id,
          QStringLiteral("Album_Id INTEGER PRIMARY KEY AUTOINCREMENT, "
                         "Album_Title TEXT, Album_Year INTEGER, Album_Art_Id INTEGER"),
          {QStringLiteral("Album_Art_Id, Album_Title")},
@@ -35,7 +35,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiArtists,
          QStringLiteral("Artists"),
          QStringLiteral("Artists.db"),
-         QStringLiteral("Art_Id"),
+         Col::Art_Id,
          QStringLiteral("Art_Id INTEGER PRIMARY KEY AUTOINCREMENT, Art_Name TEXT, "
                         "Alias1 INTEGER, Alias2 INTEGER, Art_FreqGroup INTEGER"),
          {QStringLiteral("Art_Name COLLATE NOCASE")},
@@ -43,7 +43,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiLabels,
          QStringLiteral("Labels"),
          QStringLiteral("Labels.db"),
-         QStringLiteral("Label_Id"),
+         Col::Label_Id,
          QStringLiteral("Label_Id INTEGER PRIMARY KEY AUTOINCREMENT, LValue TEXT, "
                         "Expired INTEGER, NextLabelId INTEGER"),
          {QStringLiteral("LValue COLLATE NOCASE")},
@@ -51,7 +51,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiBaseSongs,
          QStringLiteral("BaseSongs"),
          QStringLiteral("BaseSongs.db"),
-         QStringLiteral("Song_Id"),
+         Col::Song_Id,
          QStringLiteral("Song_Id INTEGER PRIMARY KEY AUTOINCREMENT, Title TEXT, "
                         "Art_Id INTEGER, Album_Id INTEGER, Character_Id INTEGER, "
                         "Label1_Id INTEGER, Label2_Id INTEGER, Song_Time INTEGER, SYear INTEGER, "
@@ -59,12 +59,12 @@ std::vector<TTableDef> MakeTableDefs() {
                         "Time_Rest3 INTEGER, Freq_Rest INTEGER, Art_Alias1 INTEGER, "
                         "Art_Alias2 INTEGER"),
          // The duplicate rule (performer and title) and the candidate query (category).
-         {QStringLiteral("Art_Id, Title"), QStringLiteral("Category")},
+         {QStringLiteral("Art_Id, Title"), Col::Category},
          QString()},
         {tiDataSongs,
          QStringLiteral("DataSongs"),
          QStringLiteral("DataSongs.db"),
-         QStringLiteral("SongData_Id"),
+         Col::SongData_Id,
          QStringLiteral("SongData_Id INTEGER PRIMARY KEY, Compress TEXT, Frequ INTEGER, "
                         "Mode INTEGER, Quality TEXT, Path TEXT, FileName TEXT, Code TEXT, "
                         "OwnerId INTEGER, CreateDate REAL"),
@@ -73,7 +73,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiDatSongs,
          QStringLiteral("DatSongs"),
          QStringLiteral("DatSongs.db"),
-         QStringLiteral("SongDat_Id"),
+         Col::SongDat_Id,
          QStringLiteral("SongDat_Id INTEGER PRIMARY KEY, Intro INTEGER, Outro INTEGER, "
                         "FadeIn INTEGER, FadeOut INTEGER, Mix INTEGER, NStart INTEGER, "
                         "NEnd INTEGER"),
@@ -82,7 +82,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiChars,
          QStringLiteral("Chars"),
          QStringLiteral("Chars.db"),
-         QStringLiteral("Character_Id"),
+         Col::Character_Id,
          QStringLiteral("Character_Id INTEGER PRIMARY KEY AUTOINCREMENT, Type INTEGER, "
                         "Tempo INTEGER, Atmosphere INTEGER, Language INTEGER, Vocal INTEGER, "
                         "TempoIn INTEGER, TempoOut INTEGER"),
@@ -92,7 +92,7 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiZSongs,
          QStringLiteral("ZSongs"),
          QStringLiteral("ZSongs.db"),
-         QStringLiteral("ZSong_Id"),
+         Col::ZSong_Id,
          QStringLiteral("ZSong_Id INTEGER PRIMARY KEY, Composer TEXT, TextAuthor TEXT, "
                         "Producer TEXT, Publisher TEXT, Year2 INTEGER"),
          {},
@@ -100,23 +100,23 @@ std::vector<TTableDef> MakeTableDefs() {
         {tiUsers,
          QStringLiteral("users"),
          QStringLiteral("users.db"),
-         QStringLiteral("User_Id"),
+         Col::User_Id,
          QStringLiteral("User_Id INTEGER PRIMARY KEY AUTOINCREMENT, User_Name TEXT"),
          {},
          QString()},
         {tiStats,
          QStringLiteral("Stats"),
          QStringLiteral("Stats.db"),
-         QStringLiteral("SId"),
+         Col::SId,
          statsColumns,
-         {QStringLiteral("StatsId")},
+         {Col::StatsId},
          QString()},
         {tiAStats,
          QStringLiteral("AStats"),
          QStringLiteral("AStats.db"),
-         QStringLiteral("SId"),
+         Col::SId,
          statsColumns,
-         {QStringLiteral("StatsId")},
+         {Col::StatsId},
          QString()},
     };
 }

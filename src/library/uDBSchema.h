@@ -38,6 +38,91 @@ struct TTableDef {
 const std::vector<TTableDef>& TableDefs();
 const TTableDef& TableDef(TTableId id);
 
+// --- Column names, as the statement texts and the rows name them
+
+// Spelt as SQL spells them, so a name written here can be checked against the statement texts
+// at a glance; a column two tables share (a key and the reference to it) is declared once.
+namespace Col {
+// albums
+inline const QString Album_Id = QStringLiteral("Album_Id");
+inline const QString Album_Title = QStringLiteral("Album_Title");
+inline const QString Album_Year = QStringLiteral("Album_Year");
+inline const QString Album_Art_Id = QStringLiteral("Album_Art_Id");
+// Artists
+inline const QString Art_Id = QStringLiteral("Art_Id");
+inline const QString Art_Name = QStringLiteral("Art_Name");
+inline const QString Alias1 = QStringLiteral("Alias1");
+inline const QString Alias2 = QStringLiteral("Alias2");
+inline const QString Art_FreqGroup = QStringLiteral("Art_FreqGroup");
+// Labels
+inline const QString Label_Id = QStringLiteral("Label_Id");
+inline const QString LValue = QStringLiteral("LValue");
+inline const QString Expired = QStringLiteral("Expired");
+inline const QString NextLabelId = QStringLiteral("NextLabelId");
+// BaseSongs
+inline const QString Song_Id = QStringLiteral("Song_Id");
+inline const QString Title = QStringLiteral("Title");
+inline const QString Character_Id = QStringLiteral("Character_Id");
+inline const QString Label1_Id = QStringLiteral("Label1_Id");
+inline const QString Label2_Id = QStringLiteral("Label2_Id");
+inline const QString Song_Time = QStringLiteral("Song_Time");
+inline const QString SYear = QStringLiteral("SYear");
+inline const QString Song_Info = QStringLiteral("Song_Info");
+inline const QString Category = QStringLiteral("Category");
+inline const QString Time_Rest = QStringLiteral("Time_Rest");
+inline const QString Time_Rest2 = QStringLiteral("Time_Rest2");
+inline const QString Time_Rest3 = QStringLiteral("Time_Rest3");
+inline const QString Freq_Rest = QStringLiteral("Freq_Rest");
+inline const QString Art_Alias1 = QStringLiteral("Art_Alias1");
+inline const QString Art_Alias2 = QStringLiteral("Art_Alias2");
+// DataSongs
+inline const QString SongData_Id = QStringLiteral("SongData_Id");
+inline const QString Compress = QStringLiteral("Compress");
+inline const QString Frequ = QStringLiteral("Frequ");
+inline const QString Mode = QStringLiteral("Mode");
+inline const QString Quality = QStringLiteral("Quality");
+inline const QString Path = QStringLiteral("Path");
+inline const QString FileName = QStringLiteral("FileName");
+inline const QString Code = QStringLiteral("Code");
+inline const QString OwnerId = QStringLiteral("OwnerId");
+inline const QString CreateDate = QStringLiteral("CreateDate");
+// DatSongs
+inline const QString SongDat_Id = QStringLiteral("SongDat_Id");
+inline const QString Intro = QStringLiteral("Intro");
+inline const QString Outro = QStringLiteral("Outro");
+inline const QString FadeIn = QStringLiteral("FadeIn");
+inline const QString FadeOut = QStringLiteral("FadeOut");
+inline const QString Mix = QStringLiteral("Mix");
+inline const QString NStart = QStringLiteral("NStart");
+inline const QString NEnd = QStringLiteral("NEnd");
+// Chars
+inline const QString Type = QStringLiteral("Type");
+inline const QString Tempo = QStringLiteral("Tempo");
+inline const QString Atmosphere = QStringLiteral("Atmosphere");
+inline const QString Language = QStringLiteral("Language");
+inline const QString Vocal = QStringLiteral("Vocal");
+inline const QString TempoIn = QStringLiteral("TempoIn");
+inline const QString TempoOut = QStringLiteral("TempoOut");
+// ZSongs
+inline const QString ZSong_Id = QStringLiteral("ZSong_Id");
+inline const QString Composer = QStringLiteral("Composer");
+inline const QString TextAuthor = QStringLiteral("TextAuthor");
+inline const QString Producer = QStringLiteral("Producer");
+inline const QString Publisher = QStringLiteral("Publisher");
+inline const QString Year2 = QStringLiteral("Year2");
+// users
+inline const QString User_Id = QStringLiteral("User_Id");
+inline const QString User_Name = QStringLiteral("User_Name");
+// Stats and AStats
+inline const QString StatsId = QStringLiteral("StatsId");
+inline const QString SId = QStringLiteral("SId");
+inline const QString StatsVal = QStringLiteral("StatsVal");
+inline const QString BeginTime = QStringLiteral("BeginTime");
+inline const QString EndTime = QStringLiteral("EndTime");
+inline const QString BeginId = QStringLiteral("BeginId");
+inline const QString EndId = QStringLiteral("EndId");
+} // namespace Col
+
 // --- Files of the store, relative to the "Data" directory
 
 inline const QString kDataDirName = QStringLiteral("Data");

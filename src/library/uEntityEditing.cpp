@@ -3,6 +3,7 @@
 #include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
 #include "library/uDBMainBase.h"
+#include "library/uDBSchema.h"
 #include "library/uLibraryEntities.h"
 #include "library/uSongStore.h"
 #include "library/uStoreErrors.h"
@@ -31,10 +32,10 @@ const QString sqlOtherLabelValued =
                    "AND Label_Id <> -1 LIMIT 1");
 
 TFieldValues ArtistValues(const TArtistFields& fields) {
-    return {{QStringLiteral("Art_Name"), fields.Name},
-            {QStringLiteral("Alias1"), fields.Alias1},
-            {QStringLiteral("Alias2"), fields.Alias2},
-            {QStringLiteral("Art_FreqGroup"), fields.FreqGroup}};
+    return {{Col::Art_Name, fields.Name},
+            {Col::Alias1, fields.Alias1},
+            {Col::Alias2, fields.Alias2},
+            {Col::Art_FreqGroup, fields.FreqGroup}};
 }
 
 // False, with the message shown, when another label has the value; a value the dialog would
@@ -103,7 +104,7 @@ bool SetArtistsFreqGroup(const QList<int>& artistIds, int freqGroup) {
         TStoreTransaction unit(*MainBase);
         for (int id : artistIds)
             if (id != -1)
-                MainBase->ArtistsTable().Update(id, {{QStringLiteral("Art_FreqGroup"), freqGroup}});
+                MainBase->ArtistsTable().Update(id, {{Col::Art_FreqGroup, freqGroup}});
         unit.Commit();
         return true;
     } catch (const std::exception& e) {
@@ -162,7 +163,7 @@ bool RenameLabel(int labelId, const QString& value) {
         return false;
     try {
         return CheckLabelValue(value, labelId) &&
-               MainBase->LabelsTable().Update(labelId, {{QStringLiteral("LValue"), value}});
+               MainBase->LabelsTable().Update(labelId, {{Col::LValue, value}});
     } catch (const std::exception& e) {
         ShowStoreWriteError(e);
         return false;
@@ -207,11 +208,8 @@ QList<TAlbumEntry> ArtistAlbums(int artistId) {
         TMainBaseQuery query(MainBase.get());
         query.SetSQL(Format(sqlArtistAlbums, {artistId}));
         for (query.Open(); !query.Eof(); query.Next())
-            albums.append({query.AsInteger(QStringLiteral("Album_Id")),
-                           query.AsString(QStringLiteral("Album_Title")),
-                           query.IsNull(QStringLiteral("Album_Year"))
-                               ? -1
-                               : query.AsInteger(QStringLiteral("Album_Year")),
+            albums.append({query.AsInteger(Col::Album_Id), query.AsString(Col::Album_Title),
+                           query.IsNull(Col::Album_Year) ? -1 : query.AsInteger(Col::Album_Year),
                            false});
         query.Close();
     } catch (const std::exception& e) {
@@ -229,11 +227,11 @@ bool SaveArtistAlbums(int artistId, QList<TAlbumEntry>& entries) {
         TStoreTransaction unit(*MainBase);
         TDBTable& albums = MainBase->AlbumsTable();
         for (TAlbumEntry& entry : saved) {
-            const TFieldValues values{{QStringLiteral("Album_Title"), entry.Title},
-                                      {QStringLiteral("Album_Year"), YearValue(entry.Year)}};
+            const TFieldValues values{{Col::Album_Title, entry.Title},
+                                      {Col::Album_Year, YearValue(entry.Year)}};
             if (entry.Id == -1) {
                 TFieldValues row = values;
-                row.append({QStringLiteral("Album_Art_Id"), artistId});
+                row.append({Col::Album_Art_Id, artistId});
                 entry.Id = static_cast<int>(albums.Append(row));
             } else if (entry.Changed) {
                 albums.Update(entry.Id, values);

@@ -1,14 +1,13 @@
 #include "library/uLibraryEntities.h"
 
 #include "library/uDBMainBase.h"
+#include "library/uDBSchema.h"
 #include "library/uStoreErrors.h"
 #include "settings/uSettings.h"
 
 namespace {
 
-const QString kArtName = QStringLiteral("Art_Name");
 const QString kAlbumKey = QStringLiteral("Album_Title;Album_Art_Id");
-const QString kLValue = QStringLiteral("LValue");
 const QString kCharsKey = QStringLiteral("Type;Tempo;Atmosphere;Language;Vocal;TempoIn;TempoOut");
 
 // The id of the row found by its natural key, -1 when none.
@@ -43,14 +42,13 @@ int FindArtist(const QString& name, bool create) {
         return -1;
     try {
         TDBTable& artists = MainBase->ArtistsTable();
-        const int found = KeyOf(artists.Locate(kArtName, {name}, lmCaseInsensitive));
+        const int found = KeyOf(artists.Locate(Col::Art_Name, {name}, lmCaseInsensitive));
         if (found != -1 || !create)
             return found;
-        return static_cast<int>(
-            artists.Append({{kArtName, name},
-                            {QStringLiteral("Alias1"), -1},
-                            {QStringLiteral("Alias2"), -1},
-                            {QStringLiteral("Art_FreqGroup"), DefaultArtistGroup()}}));
+        return static_cast<int>(artists.Append({{Col::Art_Name, name},
+                                                {Col::Alias1, -1},
+                                                {Col::Alias2, -1},
+                                                {Col::Art_FreqGroup, DefaultArtistGroup()}}));
     } catch (const std::exception& e) {
         ShowStoreWriteError(e);
         return -1;
@@ -58,13 +56,13 @@ int FindArtist(const QString& name, bool create) {
 }
 
 QString GetArtistName(int artistId) {
-    return NameOf(&TDBMainBase::ArtistsTable, artistId, kArtName);
+    return NameOf(&TDBMainBase::ArtistsTable, artistId, Col::Art_Name);
 }
 
 std::optional<TDBRecord> ArtistExists(int artistId) {
     if (artistId == -1 || !MainBase)
         return std::nullopt;
-    return MainBase->ArtistsTable().Locate(QStringLiteral("Art_Id"), {artistId});
+    return MainBase->ArtistsTable().Locate(Col::Art_Id, {artistId});
 }
 
 // --- Albums
@@ -77,8 +75,8 @@ int FindAlbum(const QString& title, int artistId, bool create) {
         const int found = KeyOf(albums.Locate(kAlbumKey, {title, artistId}, lmCaseInsensitive));
         if (found != -1 || !create)
             return found;
-        return static_cast<int>(albums.Append(
-            {{QStringLiteral("Album_Title"), title}, {QStringLiteral("Album_Art_Id"), artistId}}));
+        return static_cast<int>(
+            albums.Append({{Col::Album_Title, title}, {Col::Album_Art_Id, artistId}}));
     } catch (const std::exception& e) {
         ShowStoreWriteError(e);
         return -1;
@@ -86,7 +84,7 @@ int FindAlbum(const QString& title, int artistId, bool create) {
 }
 
 QString GetAlbumTitle(int albumId) {
-    return NameOf(&TDBMainBase::AlbumsTable, albumId, QStringLiteral("Album_Title"));
+    return NameOf(&TDBMainBase::AlbumsTable, albumId, Col::Album_Title);
 }
 
 // --- Labels
@@ -109,7 +107,7 @@ int LabelIdOf(const QString& value) {
     if (value.isEmpty() || !MainBase)
         return -1;
     try {
-        return KeyOf(MainBase->LabelsTable().Locate(kLValue, {value}, lmCaseInsensitive));
+        return KeyOf(MainBase->LabelsTable().Locate(Col::LValue, {value}, lmCaseInsensitive));
     } catch (const std::exception& e) {
         ShowStoreReadError(e);
         return -1;
@@ -119,11 +117,11 @@ int LabelIdOf(const QString& value) {
 int AddLabel(const QString& value) {
     if (!MainBase)
         throw std::runtime_error("no library store");
-    return static_cast<int>(MainBase->LabelsTable().Append({{kLValue, value}}));
+    return static_cast<int>(MainBase->LabelsTable().Append({{Col::LValue, value}}));
 }
 
 QString GetLabelValue(int labelId) {
-    return NameOf(&TDBMainBase::LabelsTable, labelId, kLValue);
+    return NameOf(&TDBMainBase::LabelsTable, labelId, Col::LValue);
 }
 
 // --- Characteristics

@@ -1,5 +1,6 @@
 #include "library/uMainBaseQuery.h"
 
+#include "foundation/uFormat.h"
 #include "library/uDBCollation.h"
 #include "library/uDBMainBase.h"
 #include "library/uDBSchema.h"
@@ -463,4 +464,8 @@ TDBRecord TMainBaseQuery::Record() const {
     for (int i = 0; i < FieldCount(); ++i)
         values.append(ValueAt(i));
     return TDBRecord(-1, Columns, values);
+}
+
+QString WithBoundId(const QString& text, const QVariantList& args) {
+    return Format(QString(text).replace(QLatin1String("%d"), QLatin1String("?1")), args);
 }

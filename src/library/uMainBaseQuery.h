@@ -155,3 +155,19 @@ private:
     // Finalizes the prepared statement; the store calls it before it closes its connection.
     void Release();
 };
+
+// Leaves a query closed when its reading ends, also by an exception.
+class TQueryCloser {
+public:
+    explicit TQueryCloser(TMainBaseQuery& query) : Query(query) {}
+    ~TQueryCloser() { Query.Close(); }
+    TQueryCloser(const TQueryCloser&) = delete;
+    TQueryCloser& operator=(const TQueryCloser&) = delete;
+
+private:
+    TMainBaseQuery& Query;
+};
+
+// A statement text with its "%d" id turned into the bound parameter ?1, so one prepared
+// statement serves every id; `args` fill its other placeholders.
+QString WithBoundId(const QString& text, const QVariantList& args = {});

@@ -4,6 +4,7 @@
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+#include "library/uDBSchema.h"
 #include "library/uLibraryEntities.h"
 #include "library/uStoreErrors.h"
 
@@ -45,37 +46,36 @@ void DeleteSongRows(TDBMainBase& base, int songId) {
 // Writes the fields into the song's row of one section, found by `locate`.
 // The fields of each section of a song, shared by adding and updating it.
 TFieldValues RestrictionFields(const TBaseSong& song) {
-    return {{QStringLiteral("Time_Rest"), song.TimeRest},
-            {QStringLiteral("Time_Rest2"), song.TimeRest2},
-            {QStringLiteral("Time_Rest3"), song.TimeRest3},
-            {QStringLiteral("Freq_Rest"), song.FreqRest}};
+    return {{Col::Time_Rest, song.TimeRest},
+            {Col::Time_Rest2, song.TimeRest2},
+            {Col::Time_Rest3, song.TimeRest3},
+            {Col::Freq_Rest, song.FreqRest}};
 }
 
 TFieldValues CueTimeFields(const TBaseSong& song) {
-    return {{QStringLiteral("Intro"), song.Intro},   {QStringLiteral("Outro"), song.Outro},
-            {QStringLiteral("FadeIn"), song.FadeIn}, {QStringLiteral("FadeOut"), song.FadeOut},
-            {QStringLiteral("Mix"), song.Mix},       {QStringLiteral("NStart"), song.NStart},
-            {QStringLiteral("NEnd"), song.NEnd}};
+    return {{Col::Intro, song.Intro},     {Col::Outro, song.Outro}, {Col::FadeIn, song.FadeIn},
+            {Col::FadeOut, song.FadeOut}, {Col::Mix, song.Mix},     {Col::NStart, song.NStart},
+            {Col::NEnd, song.NEnd}};
 }
 
 TFieldValues AudioFileFields(const TBaseSong& song) {
-    return {{QStringLiteral("Compress"), song.Compress},
-            {QStringLiteral("Frequ"), song.Frequ},
-            {QStringLiteral("Mode"), song.Mode},
-            {QStringLiteral("Quality"), song.Quality},
-            {QStringLiteral("Path"), song.Path},
-            {QStringLiteral("FileName"), song.FileName},
-            {QStringLiteral("Code"), song.Code},
-            {QStringLiteral("OwnerId"), song.OwnerId},
-            {QStringLiteral("CreateDate"), song.CreateDate}};
+    return {{Col::Compress, song.Compress},
+            {Col::Frequ, song.Frequ},
+            {Col::Mode, song.Mode},
+            {Col::Quality, song.Quality},
+            {Col::Path, song.Path},
+            {Col::FileName, song.FileName},
+            {Col::Code, song.Code},
+            {Col::OwnerId, song.OwnerId},
+            {Col::CreateDate, song.CreateDate}};
 }
 
 TFieldValues RightsFields(const TBaseSong& song) {
-    return {{QStringLiteral("Composer"), song.Composer},
-            {QStringLiteral("TextAuthor"), song.TextAuthor},
-            {QStringLiteral("Producer"), song.Producer},
-            {QStringLiteral("Publisher"), song.Publisher},
-            {QStringLiteral("Year2"), song.Year2}};
+    return {{Col::Composer, song.Composer},
+            {Col::TextAuthor, song.TextAuthor},
+            {Col::Producer, song.Producer},
+            {Col::Publisher, song.Publisher},
+            {Col::Year2, song.Year2}};
 }
 
 bool UpdateSection(std::optional<TDBRecord> (TDBMainBase::*locate)(int),
@@ -140,18 +140,12 @@ int AddBaseSong(const TBaseSong& song, int characterId, bool& added) {
                 QStringLiteral("Art_Id;Title"), {song.ArtistId, song.Title}, lmCaseInsensitive))
             return static_cast<int>(found->RowId());
         TFieldValues row = {
-            {QStringLiteral("Title"), song.Title},
-            {QStringLiteral("Art_Id"), song.ArtistId},
-            {QStringLiteral("Album_Id"), song.AlbumId},
-            {QStringLiteral("Character_Id"), characterId},
-            {QStringLiteral("Label1_Id"), song.Label1Id},
-            {QStringLiteral("Label2_Id"), song.Label2Id},
-            {QStringLiteral("Song_Time"), song.SongTime},
-            {QStringLiteral("SYear"), song.Year},
-            {QStringLiteral("Song_Info"), song.Info},
-            {QStringLiteral("Category"), song.Category},
-            {QStringLiteral("Art_Alias1"), -1},
-            {QStringLiteral("Art_Alias2"), -1},
+            {Col::Title, song.Title},        {Col::Art_Id, song.ArtistId},
+            {Col::Album_Id, song.AlbumId},   {Col::Character_Id, characterId},
+            {Col::Label1_Id, song.Label1Id}, {Col::Label2_Id, song.Label2Id},
+            {Col::Song_Time, song.SongTime}, {Col::SYear, song.Year},
+            {Col::Song_Info, song.Info},     {Col::Category, song.Category},
+            {Col::Art_Alias1, -1},           {Col::Art_Alias2, -1},
         };
         row += RestrictionFields(song);
         const int songId = static_cast<int>(songs.Append(row));
@@ -183,39 +177,39 @@ bool ReadSong(TResultSongData& song, int songId) {
         if (MainBase) {
             if (const std::optional<TDBRecord> row = MainBase->LocateSong(songId)) {
                 found = true;
-                song.Title = row->AsString(QStringLiteral("Title"));
-                song.ArtistId = row->AsInteger(QStringLiteral("Art_Id"));
+                song.Title = row->AsString(Col::Title);
+                song.ArtistId = row->AsInteger(Col::Art_Id);
                 song.ArtistName = GetArtistName(song.ArtistId);
-                song.SetSongTime(row->AsInteger(QStringLiteral("Song_Time")));
-                song.Category = row->AsString(QStringLiteral("Category"));
-                song.AlbumTitle = GetAlbumTitle(row->AsInteger(QStringLiteral("Album_Id")));
+                song.SetSongTime(row->AsInteger(Col::Song_Time));
+                song.Category = row->AsString(Col::Category);
+                song.AlbumTitle = GetAlbumTitle(row->AsInteger(Col::Album_Id));
             }
             if (const std::optional<TDBRecord> row =
                     found ? MainBase->LocateDatSong(songId) : std::nullopt) {
-                song.FadeIn = CueOrZero(*row, QStringLiteral("FadeIn"));
-                song.FadeOut = CueOrZero(*row, QStringLiteral("FadeOut"));
-                song.NStart = CueOrZero(*row, QStringLiteral("NStart"));
-                song.NEnd = CueOrZero(*row, QStringLiteral("NEnd"));
+                song.FadeIn = CueOrZero(*row, Col::FadeIn);
+                song.FadeOut = CueOrZero(*row, Col::FadeOut);
+                song.NStart = CueOrZero(*row, Col::NStart);
+                song.NEnd = CueOrZero(*row, Col::NEnd);
                 // The song plays only between its cue points when they lie inside it.
                 const int cut = song.NEnd - song.NStart;
                 if (cut > 0 && cut < song.SongTime)
                     song.SetSongTime(cut);
-                song.Mix = CueOrZero(*row, QStringLiteral("Mix"));
-                song.Outro = CueOrZero(*row, QStringLiteral("Outro"));
-                song.Intro = CueOrZero(*row, QStringLiteral("Intro"));
+                song.Mix = CueOrZero(*row, Col::Mix);
+                song.Outro = CueOrZero(*row, Col::Outro);
+                song.Intro = CueOrZero(*row, Col::Intro);
             }
             if (const std::optional<TDBRecord> row =
                     found ? MainBase->LocateZSong(songId) : std::nullopt) {
-                song.Composer = row->AsString(QStringLiteral("Composer"));
-                song.Publisher = row->AsString(QStringLiteral("Publisher"));
-                song.TextAuthor = row->AsString(QStringLiteral("TextAuthor"));
-                song.Producer = row->AsString(QStringLiteral("Producer"));
-                song.Year2 = row->AsInteger(QStringLiteral("Year2"));
+                song.Composer = row->AsString(Col::Composer);
+                song.Publisher = row->AsString(Col::Publisher);
+                song.TextAuthor = row->AsString(Col::TextAuthor);
+                song.Producer = row->AsString(Col::Producer);
+                song.Year2 = row->AsInteger(Col::Year2);
             }
             if (const std::optional<TDBRecord> row =
                     found ? MainBase->LocateDataSong(songId) : std::nullopt) {
-                song.Path = row->AsString(QStringLiteral("Path"));
-                song.SetFileName(row->AsString(QStringLiteral("FileName")));
+                song.Path = row->AsString(Col::Path);
+                song.SetFileName(row->AsString(Col::FileName));
             }
         }
     } catch (const std::exception& e) {
@@ -232,7 +226,7 @@ int SongArtistId(int songId) {
         return -1;
     try {
         const std::optional<TDBRecord> row = MainBase->LocateSong(songId);
-        return row ? row->AsInteger(QStringLiteral("Art_Id")) : -1;
+        return row ? row->AsInteger(Col::Art_Id) : -1;
     } catch (const std::exception& e) {
         ShowStoreReadError(e);
         return -1;
@@ -264,7 +258,7 @@ bool DeleteArtistSongs(int artistId) {
         TMainBaseQuery query(MainBase.get());
         query.SetSQL(Format(sqlArtistSongs, {artistId}));
         for (query.Open(); !query.Eof(); query.Next())
-            if (const int id = query.AsInteger(QStringLiteral("Song_Id")); id != -1)
+            if (const int id = query.AsInteger(Col::Song_Id); id != -1)
                 songIds.append(id);
         query.Close();
 
@@ -286,19 +280,14 @@ bool UpdateSongMain(int songId, const TBaseSong& song, bool mainChanged,
     TFieldValues values;
     if (mainChanged)
         values = {
-            {QStringLiteral("Art_Id"), song.ArtistId},
-            {QStringLiteral("Album_Id"), song.AlbumId},
-            {QStringLiteral("Song_Info"), song.Info},
-            {QStringLiteral("Label1_Id"), song.Label1Id},
-            {QStringLiteral("Label2_Id"), song.Label2Id},
-            {QStringLiteral("Song_Time"), song.SongTime},
-            {QStringLiteral("Title"), song.Title},
-            {QStringLiteral("SYear"), song.Year},
-            {QStringLiteral("Category"), song.Category},
-            {QStringLiteral("Time_Rest"), song.TimeRest},
+            {Col::Art_Id, song.ArtistId},    {Col::Album_Id, song.AlbumId},
+            {Col::Song_Info, song.Info},     {Col::Label1_Id, song.Label1Id},
+            {Col::Label2_Id, song.Label2Id}, {Col::Song_Time, song.SongTime},
+            {Col::Title, song.Title},        {Col::SYear, song.Year},
+            {Col::Category, song.Category},  {Col::Time_Rest, song.TimeRest},
         };
     if (characterId)
-        values.append({QStringLiteral("Character_Id"), *characterId});
+        values.append({Col::Character_Id, *characterId});
     if (values.isEmpty())
         return true;
     return UpdateSection(&TDBMainBase::LocateSong, &TDBMainBase::BaseSongsTable, songId, values);

@@ -2,206 +2,20 @@
 
 #include "foundation/uAppPaths.h"
 #include "foundation/uArUtils.h"
-#include "foundation/uFormat.h"
-#include "foundation/uMsgLog.h"
-#include "library/uAcceptedDays.h"
-#include "library/uDBMainBase.h"
-#include "library/uSongData.h"
-#include "library/uStoreErrors.h"
 
 #include <QDateTime>
-#include <SQLiteCpp/Exception.h>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <utility>
 
 namespace {
-
-constexpr qint64 kMSecsPerMinute = 60000;
-constexpr int kMinutesPerDay = 1440;
-constexpr int kEntryBytes = 4;
-
-// Every statistics row of a table (its name), with the fields of the rows of one id.
-const QString sqlEveryStatsRow =
-    QStringLiteral("SELECT %0:s.StatsId, %0:s.StatsVal, %0:s.BeginTime, %0:s.EndTime, "
-                   "%0:s.BeginId, %0:s.EndId FROM %0:s");
-
-// Positions of the fields in the select list of the statistics rows' texts.
-enum TStatsColumn { scStatsId, scStatsVal, scBeginTime, scEndTime, scBeginId, scEndId };
-
-// The statement with its "%d" id turned into a bound parameter, so one prepared statement
-// serves every id.
-QString WithBoundId(const QString& text, const QVariantList& args = {}) {
-    return Format(QString(text).replace(QLatin1String("%d"), QLatin1String("?1")), args);
-}
-
-TDBMainBase& Store() {
-    if (!MainBase)
-        throw SQLite::Exception("the library store is not open");
-    return *MainBase;
-}
-
-// The day of a date-time, at midnight.
-TDateTime DayOf(TDateTime value) {
-    return static_cast<TDateTime>(SplitDateTime(value).Days);
-}
 
 // The date a plan file is named after; 0 for a name that is no date.
 TDateTime FileDate(const QString& name) {
     return ParseDateKey(name).value_or(0);
 }
 
-// Leaves a query closed when its reading ends, also by an exception.
-class TQueryCloser {
-public:
-    explicit TQueryCloser(TMainBaseQuery& query) : Query(query) {}
-    ~TQueryCloser() { Query.Close(); }
-    TQueryCloser(const TQueryCloser&) = delete;
-    TQueryCloser& operator=(const TQueryCloser&) = delete;
-
-private:
-    TMainBaseQuery& Query;
-};
-
-// Appends plays to the statistics tables. Errors throw, so a caller can keep or undo a whole
-// day at once.
-class TStatsWriter {
-public:
-    // False for id -1, which is never recorded.
-    bool Append(TTableId table, int id, int minute, TDateTime day);
-
-private:
-    TMainBaseQuery SongQuery;
-    TMainBaseQuery ArtistQuery;
-
-    TMainBaseQuery& LastRowQuery(TTableId table);
-};
-
-TMainBaseQuery& TStatsWriter::LastRowQuery(TTableId table) {
-    TMainBaseQuery& query = table == tiStats ? SongQuery : ArtistQuery;
-    if (query.SQL().isEmpty())
-        query.SetSQL(WithBoundId(sqlLastStatsRow, {TableDef(table).FileName}));
-    return query;
-}
-
-bool TStatsWriter::Append(TTableId table, int id, int minute, TDateTime day) {
-    if (id == -1)
-        return false;
-    const quint32 entry = PackDayStamp(minute, day);
-    const TDateTime time =
-        DayOf(day) + static_cast<TDateTime>(minute) / static_cast<TDateTime>(kMinutesPerDay);
-
-    TMainBaseQuery& query = LastRowQuery(table);
-    query.SetParam(1, id);
-    qint64 lastRow = -1;
-    int lastEntry = 0;
-    {
-        TQueryCloser closer(query);
-        for (query.Open(); !query.Eof(); query.Next()) {
-            lastRow = query.AsInt64(QStringLiteral("SId"));
-            lastEntry = query.AsInteger(QStringLiteral("EndId"));
-        }
-    }
-
-    TDBTable& stats = Store().Table(table);
-    if (lastRow < 0 || lastEntry >= kStatsRowEntries - 1) {
-        stats.Append({{QStringLiteral("StatsId"), id},
-                      {QStringLiteral("StatsVal"), SetCardinalAt(QByteArray(), 0, entry)},
-                      {QStringLiteral("BeginTime"), time},
-                      {QStringLiteral("EndTime"), time},
-                      {QStringLiteral("BeginId"), 0},
-                      {QStringLiteral("EndId"), 0}});
-        return true;
-    }
-    const std::optional<TDBRecord> row = stats.Locate(QStringLiteral("SId"), {lastRow});
-    if (!row)
-        throw SQLite::Exception("the last statistics row of the id is gone");
-    const int nextEntry = lastEntry + 1;
-    stats.Update(lastRow,
-                 {{QStringLiteral("StatsVal"),
-                   SetCardinalAt(row->AsBlob(QStringLiteral("StatsVal")), nextEntry, entry)},
-                  {QStringLiteral("EndId"), nextEntry},
-                  {QStringLiteral("EndTime"), time}});
-    return true;
-}
-
 } // namespace
-
-// --- Play instants
-
-TPlayTime ToPlayTime(TDateTime value) {
-    if (std::isnan(value))
-        value = 0;
-    value = std::clamp(value, MinDateTime, MaxDateTime);
-    return static_cast<TPlayTime>(std::nearbyint(value * MSecsPerDay));
-}
-
-TDateTime FromPlayTime(TPlayTime time) {
-    return static_cast<TDateTime>(time) / MSecsPerDay;
-}
-
-TPlayTime EntryPlayTime(quint32 entry) {
-    const TDayStamp stamp = UnpackDayStamp(entry);
-    return static_cast<TPlayTime>(stamp.Date) * MSecsPerDay + stamp.Number * kMSecsPerMinute;
-}
-
-// --- Recording plays
-
-bool AddStatsEntry(TTableId table, int id, int minute, TDateTime day) {
-    if (id == -1)
-        return false;
-    try {
-        TStatsWriter writer;
-        return writer.Append(table, id, minute, day);
-    } catch (const std::exception& e) {
-        ShowStoreWriteError(e);
-        return false;
-    }
-}
-
-bool AddSongStats(int songId, int minute, TDateTime day) {
-    return AddStatsEntry(tiStats, songId, minute, day);
-}
-
-bool AddArtistStats(int artistId, int minute, TDateTime day) {
-    return AddStatsEntry(tiAStats, artistId, minute, day);
-}
-
-bool RecordDayStats(TDateTime day, const QList<const TResultSongData*>& positions,
-                    const TDayAcceptance& acceptance) {
-    TBusyGuard busy;
-    QString error;
-    try {
-        if (!FinishFileSteps(Store(), &error) || !ProbeFileSteps(acceptance.FileSteps, &error)) {
-            LogMessage(msPlayListFile, TLogLevel::Error, error);
-            return false;
-        }
-        TStoreTransaction unit(Store());
-        TStatsWriter writer;
-        TAcceptedDay accepted{acceptance.PlanFile, {}};
-        for (const TResultSongData* position : positions) {
-            if (!position)
-                continue;
-            const int minute = position->Hour / static_cast<int>(kMSecsPerMinute);
-            writer.Append(tiStats, position->SongId, minute, day);
-            writer.Append(tiAStats, position->ArtistId, minute, day);
-            accepted.Plays.push_back({position->SongId, position->ArtistId, minute});
-        }
-        KeepAcceptedDay(Store(), day, accepted);
-        RecordFileSteps(Store(), acceptance.FileSteps);
-        unit.Commit();
-    } catch (const std::exception& e) {
-        ShowStoreWriteError(e);
-        return false;
-    }
-    // The day is accepted from here on; a file step that fails now is tried again.
-    if (!FinishFileSteps(Store(), &error)) {
-        LogMessage(msPlayListFile, TLogLevel::Error, error);
-        return false;
-    }
-    return true;
-}
 
 // --- TCacheItem
 
@@ -232,95 +46,10 @@ int TCacheItem::CountIn(TPlayTime from, TPlayTime to) const {
     return static_cast<int>(last - first);
 }
 
-// --- TStatsRows
-
-TStatsRows::TStatsRows(TTableId table) : Table(table) {
-    Query.SetSQL(WithBoundId(table == tiStats ? sqlSongStatsRows : sqlArtistStatsRows));
-}
-
-void TStatsRows::Open(int id) {
-    Query.SetParam(1, id);
-    Query.Open();
-}
-
-template <class TVisit> bool TStatsRows::VisitEntries(const TMainBaseQuery& rows, TVisit visit) {
-    const QByteArray bytes = rows.ValueAt(scStatsVal).toByteArray();
-    const int first = std::max(0, rows.ValueAt(scBeginId).toInt());
-    // EndId never reaches past the entries the bytes hold.
-    const int last =
-        std::min(rows.ValueAt(scEndId).toInt(), static_cast<int>(bytes.size() / kEntryBytes) - 1);
-    for (int i = first; i <= last; ++i) {
-        // An empty entry is no play (a play at 00:00 on 1 January 2000 packs to it, too).
-        const quint32 entry = CardinalAt(bytes, i);
-        if (entry != 0 && visit(EntryPlayTime(entry)))
-            return true;
-    }
-    return false;
-}
-
-template <class TVisit>
-void TStatsRows::VisitRowPlays(const TMainBaseQuery& rows, TPlayTime from, TPlayTime to, bool all,
-                               TVisit visit) {
-    if (!all && ToPlayTime(rows.ValueAt(scBeginTime).toDouble()) > to)
-        return;
-    VisitEntries(rows, [&](TPlayTime time) {
-        if (all || (time >= from && time <= to))
-            visit(time);
-        return false;
-    });
-}
-
-template <class TVisit>
-void TStatsRows::VisitPlays(int id, TPlayTime from, TPlayTime to, bool all, TVisit visit) {
-    TQueryCloser closer(Query);
-    for (Open(id); !Query.Eof(); Query.Next())
-        VisitRowPlays(Query, from, to, all, visit);
-}
-
-bool TStatsRows::Played(int id, TPlayTime from, TPlayTime to) {
-    if (from > to)
-        return false;
-    TQueryCloser closer(Query);
-    for (Open(id); !Query.Eof(); Query.Next()) {
-        const TPlayTime end = ToPlayTime(Query.ValueAt(scEndTime).toDouble());
-        if (end >= from && end <= to)
-            return true;
-        // The row's last play is after the window, but an earlier one may lie in it: a play
-        // on the morning of a day the song was played again later still counts.
-        if (end > to && ToPlayTime(Query.ValueAt(scBeginTime).toDouble()) <= to &&
-            VisitEntries(Query, [&](TPlayTime time) { return time >= from && time <= to; }))
-            return true;
-    }
-    return false;
-}
-
-int TStatsRows::Count(int id, TPlayTime from, TPlayTime to, bool all) {
-    int count = 0;
-    VisitPlays(id, from, to, all, [&](TPlayTime) { ++count; });
-    return count;
-}
-
-void TStatsRows::Collect(int id, TPlayTime from, TPlayTime to, std::vector<TPlayTime>& times) {
-    VisitPlays(id, from, to, false, [&](TPlayTime time) { times.push_back(time); });
-}
-
-std::unordered_map<int, int> TStatsRows::CountEvery(TPlayTime from, TPlayTime to, bool all) {
-    TMainBaseQuery rows;
-    rows.SetSQL(Format(sqlEveryStatsRow, {TableDef(Table).Name}));
-    TQueryCloser closer(rows);
-    std::unordered_map<int, int> counts;
-    for (rows.Open(); !rows.Eof(); rows.Next()) {
-        int count = 0;
-        VisitRowPlays(rows, from, to, all, [&](TPlayTime) { ++count; });
-        if (count > 0)
-            counts[static_cast<int>(rows.ValueAt(scStatsId).toLongLong())] += count;
-    }
-    return counts;
-}
-
 // --- TStatsCache: loading
 
-TStatsCache::TStatsCache(IPlanReader* reader) : Reader(reader) {}
+TStatsCache::TStatsCache(TDBMainBase& store, IPlanReader* reader)
+    : Reader(reader), SongRows(store, tiStats), ArtistRows(store, tiAStats) {}
 
 void TStatsCache::LoadPlans() {
     LoadRange(false, 0, QDateTimeToDateTime(QDateTime::currentDateTime().addYears(100)));
@@ -329,8 +58,8 @@ void TStatsCache::LoadPlans() {
 void TStatsCache::LoadRange(bool light, TDateTime from, TDateTime to) {
     if (!FindCacheWindow())
         return;
-    const TDateTime first = DayOf(std::max(WindowStart, from));
-    const TDateTime last = DayOf(std::min(WindowEnd, to));
+    const TDateTime first = PlayDay(std::max(WindowStart, from));
+    const TDateTime last = PlayDay(std::min(WindowEnd, to));
     // Whole days, at least one, so a window starting late in a day still loads its last day.
     TDateTime day = first;
     do {
@@ -377,7 +106,7 @@ void TStatsCache::LoadDay(bool light, TDateTime day) {
 }
 
 void TStatsCache::ReadPlanDay(TDateTime day, const QString& path, bool light) {
-    LoadingDay = DayOf(day);
+    LoadingDay = PlayDay(day);
     IPlanReader& reader = Reader ? *Reader : PlanReader();
     reader.ReadPlanFile(path, false, light, [this](const TPlanItem& item) { AddPlanItem(item); });
 }
@@ -501,7 +230,7 @@ int TStatsCache::ArtistPlayCount(int artistId, TDateTime from, TDateTime to) {
 
 bool TStatsCache::SongFreeAtHours(int songId, int days, TDateTime day, TDateTime fromTime,
                                   TDateTime toTime) {
-    const TDateTime newest = DayOf(day);
+    const TDateTime newest = PlayDay(day);
     for (int i = 0; i < days; ++i) {
         const TDateTime date = newest - i;
         if (SongPlayed(songId, ComposeDateTime(date, fromTime), ComposeDateTime(date, toTime)))

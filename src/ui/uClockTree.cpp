@@ -70,6 +70,10 @@ TClockTree::TClockTree(TClock& clock, QWidget* parent)
 
     lblCount = new QLabel(this);
     lblDuration = new QLabel(this);
+    lblNameText->setObjectName(QStringLiteral("lblNameText"));
+    TreeClock->setObjectName(QStringLiteral("TreeClock"));
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    lblDuration->setObjectName(QStringLiteral("lblDuration"));
     auto* totals = new QHBoxLayout;
     totals->setContentsMargins(4, 2, 4, 2);
     totals->addWidget(lblCount);

@@ -37,16 +37,17 @@ public:
     // "&Widok": one switch per optional column.
     QMenu* ViewMenu() const { return meTimerView; }
 
-    QLabel* lblNameText;
-    QTreeView* TreeClock;
-    QLabel* lblCount;
-    QLabel* lblDuration;
-
 signals:
     // The focus or the rows changed: the main window evaluates its actions again.
     void StateChanged();
 
 private:
+    // Named after their members (objectName).
+    QLabel* lblNameText = nullptr;
+    QTreeView* TreeClock = nullptr;
+    QLabel* lblCount = nullptr;
+    QLabel* lblDuration = nullptr;
+
     void CreateViewMenu();
     void FitColumns();
     void ShowTotals();

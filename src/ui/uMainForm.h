@@ -58,50 +58,52 @@ public:
     // Visibility and enabling of the actions for the shown state and the views' focus.
     void UpdateActions();
 
-    // The actions, in the order of the window's action list.
-    QAction* acnTimerNewItem;
-    QAction* acnTimerUp;
-    QAction* acnTimerDown;
-    QAction* acnTimerDelItem;
-    QAction* acnRand;
-    QAction* acnAccept;
-    QAction* acnNext;
-    QAction* acnPrev;
-    QAction* acnSavePlayListAsMix;
-    QAction* acnSavePlayListAsText;
-    QAction* acnLoadClock;
-    QAction* acnBack;
-    QAction* acnPrint;
-    QAction* acnResetstats;
-    QAction* meDBClear;
-    QAction* meAbout;
-
-    QDateEdit* dtDate;
-    QToolBar* tbNavigation;
-    QToolBar* tbOperations;
-    QAction* ToolSeparator1;
-    QAction* ToolSeparator2;
-    // Before "Drukuj"; goes with the day actions, so no lone line is left on an empty day.
-    QAction* ToolSeparator3;
-    QStackedWidget* Pages;
-    QWidget* tbHistory;
-    QWidget* tbFuture;
-    QWidget* tbPending;
-    QWidget* tbEmpty;
-    QPushButton* btnTimer;
-    QPushButton* btnEmptyTimer;
-    QMenu* meOperations;
-    QMenu* meTools;
-    QMenu* meHelp;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The actions, in the order of the window's action list. Every action and widget below is
+    // named after its member (objectName), so tests find it with findChild.
+    QAction* acnTimerNewItem = nullptr;
+    QAction* acnTimerUp = nullptr;
+    QAction* acnTimerDown = nullptr;
+    QAction* acnTimerDelItem = nullptr;
+    QAction* acnRand = nullptr;
+    QAction* acnAccept = nullptr;
+    QAction* acnNext = nullptr;
+    QAction* acnPrev = nullptr;
+    QAction* acnSavePlayListAsMix = nullptr;
+    QAction* acnSavePlayListAsText = nullptr;
+    QAction* acnLoadClock = nullptr;
+    QAction* acnBack = nullptr;
+    QAction* acnPrint = nullptr;
+    QAction* acnResetstats = nullptr;
+    QAction* meDBClear = nullptr;
+    QAction* meAbout = nullptr;
+
+    QDateEdit* dtDate = nullptr;
+    QToolBar* tbNavigation = nullptr;
+    QToolBar* tbOperations = nullptr;
+    QAction* ToolSeparator1 = nullptr;
+    QAction* ToolSeparator2 = nullptr;
+    // Before "Drukuj"; goes with the day actions, so no lone line is left on an empty day.
+    QAction* ToolSeparator3 = nullptr;
+    QStackedWidget* Pages = nullptr;
+    QWidget* tbHistory = nullptr;
+    QWidget* tbFuture = nullptr;
+    QWidget* tbPending = nullptr;
+    QWidget* tbEmpty = nullptr;
+    QPushButton* btnTimer = nullptr;
+    QPushButton* btnEmptyTimer = nullptr;
+    QMenu* meOperations = nullptr;
+    QMenu* meTools = nullptr;
+    QMenu* meHelp = nullptr;
+
     // Layout and actions.
     void CreateActions();
-    QAction* NewAction(const QString& caption, const QString& hint, const QKeySequence& key);
+    QAction* NewAction(const char* name, const QString& caption, const QString& hint,
+                       const QKeySequence& key);
     void CreateTopPanel(QWidget* parent);
     void CreatePages();
     void CreateMenus();

@@ -37,9 +37,10 @@ void Dock(QWidget* page, QWidget* view) {
 
 } // namespace
 
-QAction* TMainForm::NewAction(const QString& caption, const QString& hint,
+QAction* TMainForm::NewAction(const char* name, const QString& caption, const QString& hint,
                               const QKeySequence& key) {
     auto* action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
     action->setToolTip(hint);
     action->setStatusTip(hint);
     action->setShortcut(key);
@@ -49,40 +50,42 @@ QAction* TMainForm::NewAction(const QString& caption, const QString& hint,
 
 void TMainForm::CreateActions() {
     const QString addCaption = QStringLiteral("&Dodaj kategorię/audycję");
-    acnTimerNewItem = NewAction(addCaption, QStringLiteral("Dodaj kategorię/audycję"),
-                                QKeySequence(Qt::Key_Insert));
-    acnTimerUp = NewAction(QStringLiteral("Przesuń w &górę"), QStringLiteral("Przesuń w górę"),
-                           QKeySequence(Qt::CTRL | Qt::Key_G));
-    acnTimerDown = NewAction(QStringLiteral("Przesuń w &dół"), QStringLiteral("Przesuń w dół"),
-                             QKeySequence(Qt::CTRL | Qt::Key_D));
-    acnTimerDelItem =
-        NewAction(QStringLiteral("&Usuń"), QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
-    acnRand = NewAction(QStringLiteral("&Generuj"), QStringLiteral("Generuj"),
+    acnTimerNewItem =
+        NewAction("acnTimerNewItem", addCaption, QStringLiteral("Dodaj kategorię/audycję"),
+                  QKeySequence(Qt::Key_Insert));
+    acnTimerUp = NewAction("acnTimerUp", QStringLiteral("Przesuń w &górę"),
+                           QStringLiteral("Przesuń w górę"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    acnTimerDown = NewAction("acnTimerDown", QStringLiteral("Przesuń w &dół"),
+                             QStringLiteral("Przesuń w dół"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    acnTimerDelItem = NewAction("acnTimerDelItem", QStringLiteral("&Usuń"), QStringLiteral("Usuń"),
+                                QKeySequence(Qt::Key_Delete));
+    acnRand = NewAction("acnRand", QStringLiteral("&Generuj"), QStringLiteral("Generuj"),
                         QKeySequence(Qt::CTRL | Qt::Key_G));
-    acnAccept = NewAction(QStringLiteral("&Zatwierdź"), QStringLiteral("Zatwierdź"),
+    acnAccept = NewAction("acnAccept", QStringLiteral("&Zatwierdź"), QStringLiteral("Zatwierdź"),
                           QKeySequence(Qt::CTRL | Qt::Key_A));
-    acnNext = NewAction(QStringLiteral("Dzień &następny"), QStringLiteral("Dzień następny"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N));
-    acnPrev = NewAction(QStringLiteral("Dzień &poprzedni"), QStringLiteral("Dzień poprzedni"),
-                        QKeySequence(Qt::CTRL | Qt::Key_P));
+    acnNext = NewAction("acnNext", QStringLiteral("Dzień &następny"),
+                        QStringLiteral("Dzień następny"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    acnPrev = NewAction("acnPrev", QStringLiteral("Dzień &poprzedni"),
+                        QStringLiteral("Dzień poprzedni"), QKeySequence(Qt::CTRL | Qt::Key_P));
     acnSavePlayListAsMix =
-        NewAction(QStringLiteral("Zapisz do pliku &MIX"), QStringLiteral("Zapisz do pliku *.mix"),
-                  QKeySequence(Qt::CTRL | Qt::Key_S));
+        NewAction("acnSavePlayListAsMix", QStringLiteral("Zapisz do pliku &MIX"),
+                  QStringLiteral("Zapisz do pliku *.mix"), QKeySequence(Qt::CTRL | Qt::Key_S));
     acnSavePlayListAsText =
-        NewAction(QStringLiteral("Zapisz do pliku &TXT"), QStringLiteral("Zapisz do pliku *.txt"),
-                  QKeySequence(Qt::CTRL | Qt::Key_T));
-    acnLoadClock = NewAction(QStringLiteral("&Zmień zegar"), QStringLiteral("Zmień zegar"),
-                             QKeySequence(Qt::CTRL | Qt::Key_L));
-    acnBack = NewAction(QStringLiteral("&Wstecz"), QStringLiteral("Przywróć"),
+        NewAction("acnSavePlayListAsText", QStringLiteral("Zapisz do pliku &TXT"),
+                  QStringLiteral("Zapisz do pliku *.txt"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    acnLoadClock = NewAction("acnLoadClock", QStringLiteral("&Zmień zegar"),
+                             QStringLiteral("Zmień zegar"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    acnBack = NewAction("acnBack", QStringLiteral("&Wstecz"), QStringLiteral("Przywróć"),
                         QKeySequence(Qt::CTRL | Qt::Key_Backspace));
     // Ctrl+P stays with "Dzień poprzedni", which is always at hand; printing is in the menu.
-    acnPrint = NewAction(QStringLiteral("Drukuj"), QStringLiteral("Drukuj"), QKeySequence());
-    acnResetstats = NewAction(QStringLiteral("Wyczyść historię"),
+    acnPrint =
+        NewAction("acnPrint", QStringLiteral("Drukuj"), QStringLiteral("Drukuj"), QKeySequence());
+    acnResetstats = NewAction("acnResetstats", QStringLiteral("Wyczyść historię"),
                               QStringLiteral("Wyczyść historię"), QKeySequence());
-    meDBClear = NewAction(QStringLiteral("Wyczyść &bazę danych"),
+    meDBClear = NewAction("meDBClear", QStringLiteral("Wyczyść &bazę danych"),
                           QStringLiteral("Wyczyść bazę danych"), QKeySequence());
-    meAbout =
-        NewAction(QStringLiteral("&O programie"), QStringLiteral("O programie"), QKeySequence());
+    meAbout = NewAction("meAbout", QStringLiteral("&O programie"), QStringLiteral("O programie"),
+                        QKeySequence());
 
     QStyle* look = style();
     acnPrev->setIcon(look->standardIcon(QStyle::SP_ArrowLeft));
@@ -101,6 +104,7 @@ void TMainForm::CreateTopPanel(QWidget* parent) {
     layout->setContentsMargins(6, 4, 6, 4);
     auto* label = new QLabel(QStringLiteral("Dzień:"), panel);
     dtDate = new QDateEdit(QDate::currentDate(), panel);
+    dtDate->setObjectName(QStringLiteral("dtDate"));
     dtDate->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
     dtDate->setDisplayFormat(QStringLiteral("d MMMM yyyy (dddd)"));
     dtDate->setCalendarPopup(true);
@@ -108,25 +112,30 @@ void TMainForm::CreateTopPanel(QWidget* parent) {
     label->setBuddy(dtDate);
 
     tbNavigation = new QToolBar(QStringLiteral("Nawigacja"), panel);
+    tbNavigation->setObjectName(QStringLiteral("tbNavigation"));
     tbNavigation->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbNavigation->addAction(acnPrev);
     tbNavigation->addAction(acnNext);
 
     tbOperations = new QToolBar(QStringLiteral("Operacje"), panel);
+    tbOperations->setObjectName(QStringLiteral("tbOperations"));
     tbOperations->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tbOperations->addAction(acnTimerNewItem);
     tbOperations->addAction(acnTimerDelItem);
     tbOperations->addAction(acnTimerUp);
     tbOperations->addAction(acnTimerDown);
     ToolSeparator1 = tbOperations->addSeparator();
+    ToolSeparator1->setObjectName(QStringLiteral("ToolSeparator1"));
     tbOperations->addAction(acnLoadClock);
     tbOperations->addAction(acnRand);
     tbOperations->addAction(acnAccept);
     tbOperations->addAction(acnBack);
     ToolSeparator2 = tbOperations->addSeparator();
+    ToolSeparator2->setObjectName(QStringLiteral("ToolSeparator2"));
     tbOperations->addAction(acnSavePlayListAsMix);
     tbOperations->addAction(acnSavePlayListAsText);
     ToolSeparator3 = tbOperations->addSeparator();
+    ToolSeparator3->setObjectName(QStringLiteral("ToolSeparator3"));
     tbOperations->addAction(acnPrint);
     // The row actions show only their icons (their hints name them), so the day's operations
     // fit beside the date on an ordinary screen.
@@ -149,10 +158,12 @@ void TMainForm::CreatePages() {
     CreateTopPanel(central);
 
     Pages = new QStackedWidget(central);
-    tbHistory = NewPage(Pages, QStringLiteral("pnlHistory"));
-    tbFuture = NewPage(Pages, QStringLiteral("pnlFuture"));
-    tbPending = NewPage(Pages, QStringLiteral("pnlPending"));
+    Pages->setObjectName(QStringLiteral("Pages"));
+    tbHistory = NewPage(Pages, QStringLiteral("tbHistory"));
+    tbFuture = NewPage(Pages, QStringLiteral("tbFuture"));
+    tbPending = NewPage(Pages, QStringLiteral("tbPending"));
     tbEmpty = new QWidget(Pages);
+    tbEmpty->setObjectName(QStringLiteral("tbEmpty"));
     Pages->addWidget(tbEmpty);
 
     auto* emptyText = new QLabel(QStringLiteral("Brak planu."), tbEmpty);
@@ -162,6 +173,8 @@ void TMainForm::CreatePages() {
     emptyText->setAlignment(Qt::AlignCenter);
     btnTimer = new QPushButton(QStringLiteral("Wybierz zegar"), tbEmpty);
     btnEmptyTimer = new QPushButton(QStringLiteral("Pusty zegar"), tbEmpty);
+    btnTimer->setObjectName(QStringLiteral("btnTimer"));
+    btnEmptyTimer->setObjectName(QStringLiteral("btnEmptyTimer"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnTimer);
@@ -180,6 +193,7 @@ void TMainForm::CreatePages() {
 
 void TMainForm::CreateMenus() {
     meOperations = menuBar()->addMenu(QStringLiteral("&Operacje"));
+    meOperations->setObjectName(QStringLiteral("meOperations"));
     meOperations->addAction(acnRand);
     meOperations->addAction(acnAccept);
     meOperations->addAction(acnBack);
@@ -191,10 +205,12 @@ void TMainForm::CreateMenus() {
     meOperations->addAction(acnPrint);
 
     meTools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
+    meTools->setObjectName(QStringLiteral("meTools"));
     meTools->addAction(acnResetstats);
     meTools->addAction(meDBClear);
 
     meHelp = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    meHelp->setObjectName(QStringLiteral("meHelp"));
     meHelp->addAction(meAbout);
 }
 

@@ -26,6 +26,11 @@ TProgressForm::TProgressForm(QWidget* parent) : QDialog(parent) {
     pgrProgress->setValue(0);
     Animate = new TBusyAnimation(this);
     btnCancel = new QPushButton(QStringLiteral("Przerwij"), this);
+    lblOperation->setObjectName(QStringLiteral("lblOperation"));
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    pgrProgress->setObjectName(QStringLiteral("pgrProgress"));
+    Animate->setObjectName(QStringLiteral("Animate"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
     connect(btnCancel, &QPushButton::clicked, this, &TProgressForm::reject);
 
     auto* texts = new QVBoxLayout;

@@ -24,12 +24,6 @@ public:
     void Advance(int count) override;
     void Execute() override;
 
-    QLabel* lblOperation;
-    QLabel* lblInfo;
-    QProgressBar* pgrProgress;
-    TBusyAnimation* Animate;
-    QPushButton* btnCancel;
-
     // The factory the core asks for a window; parents the window to the active one.
     static TProgressWindowFactory Factory();
 
@@ -40,6 +34,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Named after their members (objectName).
+    QLabel* lblOperation = nullptr;
+    QLabel* lblInfo = nullptr;
+    QProgressBar* pgrProgress = nullptr;
+    TBusyAnimation* Animate = nullptr;
+    QPushButton* btnCancel = nullptr;
+
     void StartWork();
 
     bool FWorkStarted = false;

@@ -21,6 +21,8 @@ public:
     // The fields as they stand.
     TPositionEdit Edit() const;
 
+private:
+    // Named after their members (objectName).
     QLabel* lblArtist;
     QLabel* lblTitle;
     QLineEdit* edtInfo;

@@ -159,7 +159,7 @@ TEST_F(CliDemo, ItsOwnClockIsReadyToGenerate) {
     }
 
     TRandom random(1);
-    TRandTimer generator(random);
+    TRandTimer generator(*MainBase, random);
     generator.SetDate(*TryEncodeDate(2024, 5, 15));
     EXPECT_TRUE(FillGenerator(clock, generator));
     EXPECT_TRUE(opened.Prompt.Boxes.isEmpty());

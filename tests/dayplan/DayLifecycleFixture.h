@@ -6,10 +6,10 @@
 #include "dayplan/uStores.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uDateTime.h"
-#include "library/uSyntheticLibrary.h"
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <QFileInfo>
 #include <QList>

@@ -355,7 +355,7 @@ TEST_F(PlanFileTest, StatsCacheReadsPendingDaysThroughThePlanFileReader) {
     pending(day.addDays(2), Island, Ms(9, 0));
 
     TPlanFileReader reader;
-    TStatsCache cache(&reader);
+    TStatsCache cache(*MainBase, &reader);
     ASSERT_NO_THROW(cache.LoadPlans());
     const TPlayTime played = ToPlayTime(DateToDateTime(day)) + Ms(8, 30);
     ASSERT_TRUE(cache.SongItem(Meadow));

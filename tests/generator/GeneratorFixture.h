@@ -9,6 +9,7 @@
 #include "library/uMainBaseQuery.h"
 #include "library/uSongStore.h"
 #include "library/uStatsCache.h"
+#include "library/uStatsWriting.h"
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
@@ -19,7 +20,7 @@
 // The run side of a draw, without a generator.
 class TTestDrawContext final : public IDrawContext {
 public:
-    explicit TTestDrawContext(TDateTime day) : Date(day) {}
+    TTestDrawContext(TDBMainBase& store, TDateTime day) : Cache(store), Date(day) {}
 
     TDrawRunData Run;
     TStatsCache Cache;
@@ -69,7 +70,7 @@ protected:
         InitOptions();
         InitMainBase();
         ASSERT_TRUE(MainBase);
-        Context = std::make_unique<TTestDrawContext>(Day());
+        Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
     }
     void TearDown() override {
         Context.reset();
@@ -131,8 +132,8 @@ protected:
 
     // An accepted play on an earlier day.
     static void PlayedOn(TDateTime day, int minute, int songId, int artistId) {
-        ASSERT_TRUE(AddSongStats(songId, minute, day));
-        ASSERT_TRUE(AddArtistStats(artistId, minute, day));
+        ASSERT_TRUE(AddSongStats(*MainBase, songId, minute, day));
+        ASSERT_TRUE(AddArtistStats(*MainBase, artistId, minute, day));
     }
 
     template <class T> std::unique_ptr<T> MakeSlot(int catId = 1) {

@@ -29,7 +29,7 @@ protected:
 
     // A new run for the day: the list set reads the previous day's positions.
     void StartDay(TDateTime day) {
-        Context = std::make_unique<TTestDrawContext>(day);
+        Context = std::make_unique<TTestDrawContext>(*MainBase, day);
         Lists = std::make_unique<TRandListSet>();
         Lists->LoadListPositions(day);
     }

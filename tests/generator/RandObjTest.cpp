@@ -167,7 +167,7 @@ TEST_F(RandObjTest, CachedCandidatesGiveTheSameDay) {
     for (int i = 0; i < 12; ++i)
         Song(QString("Utwór %1").arg(i), 150000 + (i % 4) * 20000, i % 5 == 0);
     const auto drawDay = [&](bool cached) {
-        Context = std::make_unique<TTestDrawContext>(Day());
+        Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
         Context->Run.Candidates.SetEnabled(cached);
         Slot = NewSlot();
         std::vector<int> songs;

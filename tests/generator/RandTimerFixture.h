@@ -26,7 +26,7 @@ protected:
     }
 
     std::unique_ptr<TRandTimer> NewTimer() {
-        auto timer = std::make_unique<TRandTimer>(Random);
+        auto timer = std::make_unique<TRandTimer>(*MainBase, Random);
         timer->SetDate(Day());
         timer->ResultView = &Receiver;
         return timer;

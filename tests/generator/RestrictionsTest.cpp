@@ -73,7 +73,7 @@ TEST_F(RestrictionsTest, SongFrequency) {
     for (const TFrequencyCase& c : cases) {
         // A fresh song per case keeps the statistics of the cases apart.
         ++songId;
-        Context = std::make_unique<TTestDrawContext>(Day());
+        Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
         TCandidateRow row = RowWithGroup(AddGroup(c.Freq, c.FPeriod, c.Max, mpDay));
         row.SongId = songId;
         for (int minute : c.DayMinutes)
@@ -127,7 +127,7 @@ TEST_F(RestrictionsTest, ArtistFrequencyCountsAliases) {
         {"count: alias reaching into yesterday", max2, y, {{x, 100}}, {{y, {1, 50}}}, 30, false},
     };
     for (const auto& c : cases) {
-        Context = std::make_unique<TTestDrawContext>(Day());
+        Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
         SetArtistRules(x, c.Alias, -1, c.Group);
         int song = 600;
         for (const auto& [artist, minute] : c.DayPlays)

@@ -6,7 +6,7 @@
 #include "generator/uFillGenerator.h"
 #include "generator/uRandTimer.h"
 #include "generator/uResultReceiver.h"
-#include "library/uSyntheticLibrary.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <QHash>
 #include <cstdint>
@@ -108,7 +108,7 @@ protected:
         TClock clock;
         EXPECT_TRUE(
             clock.LoadClockFile(Station.Path(QStringLiteral("Zegary/Dzień powszedni.ctm"))));
-        auto timer = std::make_unique<TRandTimer>(random);
+        auto timer = std::make_unique<TRandTimer>(*MainBase, random);
         timer->SetDate(Day());
         timer->ResultView = &receiver;
         timer->SetCandidateCaching(caching);

@@ -20,7 +20,7 @@ using HistoryStatsTest = StatsFixture;
 TEST_F(HistoryStatsTest, ChoosingAPeriodReadsOnlyThePendingDaysNotReadYet) {
     Pending(May(3), {});
     Pending(May(5), {});
-    THistoryStats history(&Reader);
+    THistoryStats history(*MainBase, &Reader);
 
     history.SetPeriod(May(3), LastMinute(May(4)));
     EXPECT_EQ(Reader.Read, QStringList({"20240503"}));
@@ -78,7 +78,7 @@ TEST_F(HistoryPlaysTest, PendingPlaysAreListedBeforeStoredOnes) {
          Texts({May(3, 7, 0), May(3, 9, 0), May(1, 8, 0), May(1, 20, 0)})},
         {"nothing", false, 9, May(1), LastMinute(May(7)), {}},
     };
-    THistoryStats history(&Reader);
+    THistoryStats history(*MainBase, &Reader);
     for (const TListCase& c : cases) {
         history.SetPeriod(c.From, c.To);
         QStringList list = {QStringLiteral("left over")};
@@ -91,7 +91,7 @@ TEST_F(HistoryPlaysTest, PendingPlaysAreListedBeforeStoredOnes) {
 }
 
 TEST_F(HistoryPlaysTest, ADayAcceptedSinceItWasReadIsListedOnce) {
-    THistoryStats history(&Reader);
+    THistoryStats history(*MainBase, &Reader);
     history.SetPeriod(May(1), LastMinute(May(7)));
     QStringList list;
     history.ListSongPlays(1, list);

@@ -70,7 +70,7 @@ TEST_F(StatsCacheTest, TheWindowCoversThePendingDaysAfterTheNewestAcceptedOne) {
             MakeStrayFile(pkHistory, name);
             MakeStrayFile(pkCurrent, name);
         }
-        TStatsCache cache(&Reader);
+        TStatsCache cache(*MainBase, &Reader);
         cache.LoadPlans();
         EXPECT_EQ(ToPlayTime(cache.CacheStart()), ToPlayTime(c.Start)) << c.What;
         EXPECT_EQ(ToPlayTime(cache.CacheEnd()), ToPlayTime(c.End)) << c.What;
@@ -85,7 +85,7 @@ TEST_F(StatsCacheTest, APlanDayIsReadWholeAndAsAnswerAndLeftOutWhenUnreadable) {
     Pending(May(4), {{1, HourMs(7, 0), 11}});
     Pending(May(5), {{1, HourMs(8, 0), 11}});
     Reader.Unreadable = QStringLiteral("20240504");
-    TStatsCache cache(&Reader);
+    TStatsCache cache(*MainBase, &Reader);
     cache.LoadPlans();
 
     EXPECT_EQ(Reader.Light, QList<bool>({false, false, false}));
@@ -122,7 +122,7 @@ protected:
         StoredPlay(3, 13, May(2, 12, 0));
         PendingPlay(1, 11, May(9, 8, 0));
         PendingPlay(2, 12, May(10, 9, 30));
-        Cache = std::make_unique<TStatsCache>(&Reader);
+        Cache = std::make_unique<TStatsCache>(*MainBase, &Reader);
         Cache->LoadPlans();
         ASSERT_EQ(ToPlayTime(Cache->CacheStart()), ToPlayTime(May(9)));
     }
@@ -215,7 +215,7 @@ TEST_F(StatsQuestionsTest, MemoisedCountsAgreeWithCountsSongBySong) {
                                                        {May(9), May(10)},
                                                        {0, 0}};
     for (const auto& [from, to] : windows) {
-        TStatsCache cache(&Reader);
+        TStatsCache cache(*MainBase, &Reader);
         cache.LoadPlans();
         for (int song : {1, 2, 3, 4})
             EXPECT_EQ(cache.SongPlayCount(song, true, from, to),
@@ -224,7 +224,7 @@ TEST_F(StatsQuestionsTest, MemoisedCountsAgreeWithCountsSongBySong) {
     }
 
     // A song first asked with another window is counted in its own.
-    TStatsCache cache(&Reader);
+    TStatsCache cache(*MainBase, &Reader);
     cache.LoadPlans();
     EXPECT_EQ(cache.SongPlayCount(3, true, May(8), May(10)), 0);
     EXPECT_EQ(cache.SongPlayCount(1, true, May(1), May(8, 7, 0)), 1);
@@ -233,7 +233,7 @@ TEST_F(StatsQuestionsTest, MemoisedCountsAgreeWithCountsSongBySong) {
 
 TEST_F(StatsCacheTest, WithoutAnyPlanFileEveryQuestionGoesToTheTables) {
     StoredPlay(1, 11, May(8, 7, 0));
-    TStatsCache cache(&Reader);
+    TStatsCache cache(*MainBase, &Reader);
     cache.LoadPlans();
     EXPECT_EQ(cache.CacheStart(), 0);
     EXPECT_TRUE(cache.SongPlayed(1, May(8), May(30)));
@@ -282,7 +282,7 @@ TEST_F(StatsCacheTest, FreeAtHoursChecksTheSameHoursOnEachOfTheDays) {
         if (c.Pending != 0)
             PendingPlay(songId, 2, c.Pending);
     }
-    TStatsCache cache(&Reader);
+    TStatsCache cache(*MainBase, &Reader);
     cache.LoadPlans();
     songId = 100;
     for (const TFreeCase& c : cases) {

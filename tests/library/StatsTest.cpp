@@ -89,7 +89,7 @@ TEST_F(StatsTest, EveryRowHolds240PlaysAndTheNextStartsANewRow) {
     for (const TRolloverCase& c : cases) {
         ++songId;
         for (int k = 0; k < c.Plays; ++k)
-            ASSERT_TRUE(AddSongStats(songId, RunMinute(k), RunDay(k)));
+            ASSERT_TRUE(AddSongStats(*MainBase, songId, RunMinute(k), RunDay(k)));
         const QList<TStoredRow> rows = StoredRows(QStringLiteral("Stats"), songId);
         ASSERT_EQ(rows.size(), c.EndIds.size()) << c.Plays << " plays";
         for (int r = 0; r < rows.size(); ++r) {
@@ -113,7 +113,7 @@ TEST_F(StatsTest, EveryRowHolds240PlaysAndTheNextStartsANewRow) {
 
 struct TEntryCase {
     const char* What;
-    bool (*Add)(int, int, TDateTime);
+    bool (*Add)(TDBMainBase&, int, int, TDateTime);
     const char* Table;
     const char* OtherTable;
 };
@@ -127,7 +127,7 @@ TEST_F(StatsTest, APlayIsItsDayStampInItsTable) {
     for (const TEntryCase& c : cases) {
         ++id;
         // The time of day of the day argument plays no part: the minute gives the time.
-        ASSERT_TRUE(c.Add(id, 75, May(3, 18, 30))) << c.What;
+        ASSERT_TRUE(c.Add(*MainBase, id, 75, May(3, 18, 30))) << c.What;
         const QList<TStoredRow> rows = StoredRows(QString::fromLatin1(c.Table), id);
         ASSERT_EQ(rows.size(), 1) << c.What;
         EXPECT_EQ(rows[0].StatsVal, LittleEndian(PackDayStamp(75, May(3)))) << c.What;
@@ -138,8 +138,8 @@ TEST_F(StatsTest, APlayIsItsDayStampInItsTable) {
 }
 
 TEST_F(StatsTest, NoIdIsNeverRecorded) {
-    EXPECT_FALSE(AddSongStats(-1, 10, May(3)));
-    EXPECT_FALSE(AddArtistStats(-1, 10, May(3)));
+    EXPECT_FALSE(AddSongStats(*MainBase, -1, 10, May(3)));
+    EXPECT_FALSE(AddArtistStats(*MainBase, -1, 10, May(3)));
     EXPECT_EQ(AllRows(QStringLiteral("Stats")), 0);
     EXPECT_EQ(AllRows(QStringLiteral("AStats")), 0);
     EXPECT_TRUE(Prompt.Boxes.isEmpty());
@@ -147,25 +147,25 @@ TEST_F(StatsTest, NoIdIsNeverRecorded) {
 
 TEST_F(StatsTest, APlayAtTheStampEpochPacksToZeroAndIsNeverCounted) {
     const TDateTime epoch = *TryEncodeDate(2000, 1, 1);
-    ASSERT_TRUE(AddSongStats(5, 0, epoch));
+    ASSERT_TRUE(AddSongStats(*MainBase, 5, 0, epoch));
     EXPECT_EQ(StoredRows(QStringLiteral("Stats"), 5).value(0).StatsVal, QByteArray(4, '\0'));
-    TStatsCache cache(&Reader);
+    TStatsCache cache(*MainBase, &Reader);
     EXPECT_EQ(cache.SongPlayCount(5, false, 0, 0), 0);
     EXPECT_EQ(cache.SongPlayCount(5, false, epoch, epoch + 1), 0);
 
-    ASSERT_TRUE(AddSongStats(5, 1, epoch));
+    ASSERT_TRUE(AddSongStats(*MainBase, 5, 1, epoch));
     EXPECT_EQ(cache.SongPlayCount(5, false, 0, 0), 1);
 }
 
 TEST_F(StatsTest, AFailedWriteIsReportedAndRecordsNothing) {
     DropTable("AStats");
-    EXPECT_FALSE(AddArtistStats(3, 10, May(3)));
+    EXPECT_FALSE(AddArtistStats(*MainBase, 3, 10, May(3)));
     EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))),
               S(Format(kDatabaseWriteError, {QStringLiteral("no such table: AStats")})));
 
     Prompt.Clear();
     DoneMainBase();
-    EXPECT_FALSE(AddSongStats(3, 10, May(3)));
+    EXPECT_FALSE(AddSongStats(*MainBase, 3, 10, May(3)));
     EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))),
               S(Format(kDatabaseWriteError, {QStringLiteral("the library store is not open")})));
 }
@@ -241,7 +241,7 @@ TEST_F(StatsTest, AnAcceptedDayIsRecordedWholeOrNotAtAll) {
         if (c.History == hoCommitFails)
             lock = std::make_unique<TReadLock>();
 
-        EXPECT_EQ(RecordDayStats(May(3), positions, acceptance), c.Result) << c.What;
+        EXPECT_EQ(RecordDayStats(*MainBase, May(3), positions, acceptance), c.Result) << c.What;
         lock.reset();
         // The history file stands exactly when the plays were kept.
         EXPECT_EQ(QFileInfo::exists(historyPath), c.FileWritten) << c.What;
@@ -354,14 +354,14 @@ TEST_F(StatsTest, AWithdrawnDayLeavesThePlaysAsIfItHadNeverBeenAccepted) {
 
         for (int i = 0; i < static_cast<int>(days.size()); ++i) {
             if (i != c.Withdrawn) {
-                ASSERT_TRUE(RecordDayStats(May(3 + i), Pointers(days[i]))) << c.What;
+                ASSERT_TRUE(RecordDayStats(*MainBase, May(3 + i), Pointers(days[i]))) << c.What;
             }
         }
         const QStringList expected = AllStoredPlays();
         reset();
 
         for (int i = 0; i < static_cast<int>(days.size()); ++i)
-            ASSERT_TRUE(RecordDayStats(May(3 + i), Pointers(days[i]))) << c.What;
+            ASSERT_TRUE(RecordDayStats(*MainBase, May(3 + i), Pointers(days[i]))) << c.What;
         ASSERT_TRUE(WithdrawDayStats(May(3 + c.Withdrawn), {})) << c.What;
         EXPECT_EQ(AllStoredPlays(), expected) << c.What;
         EXPECT_FALSE(FindAcceptedDay(*MainBase, May(3 + c.Withdrawn)).has_value()) << c.What;

@@ -6,6 +6,7 @@
 #include "library/uDBMainBase.h"
 #include "library/uPlanReader.h"
 #include "library/uStatsCache.h"
+#include "library/uStatsWriting.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
@@ -92,7 +93,8 @@ protected:
     static void StoredPlay(int songId, int artistId, TDateTime at) {
         const TDateTimeParts parts = SplitDateTime(at);
         const int minute = parts.MSecOfDay / 60000;
-        ASSERT_TRUE(AddSongStats(songId, minute, static_cast<TDateTime>(parts.Days)));
-        ASSERT_TRUE(AddArtistStats(artistId, minute, static_cast<TDateTime>(parts.Days)));
+        ASSERT_TRUE(AddSongStats(*MainBase, songId, minute, static_cast<TDateTime>(parts.Days)));
+        ASSERT_TRUE(
+            AddArtistStats(*MainBase, artistId, minute, static_cast<TDateTime>(parts.Days)));
     }
 };

@@ -98,6 +98,34 @@ TEST_F(StoreTest, ANewStationGetsTheElevenTablesAndTheTemplate) {
     EXPECT_TRUE(Prompt.Boxes.isEmpty());
 }
 
+// The names the code reads and writes rows by are those of the store's columns, in order.
+TEST_F(StoreTest, TheColumnNamesOfTheCodeAreThoseOfTheStore) {
+    using namespace Col;
+    const QStringList stats = {StatsId, SId, StatsVal, BeginTime, EndTime, BeginId, EndId};
+    const struct {
+        TTableId Id;
+        QStringList Columns;
+    } tables[] = {
+        {tiAlbums, {Album_Id, Album_Title, Album_Year, Album_Art_Id}},
+        {tiArtists, {Art_Id, Art_Name, Alias1, Alias2, Art_FreqGroup}},
+        {tiLabels, {Label_Id, LValue, Expired, NextLabelId}},
+        {tiBaseSongs,
+         {Song_Id, Title, Art_Id, Album_Id, Character_Id, Label1_Id, Label2_Id, Song_Time, SYear,
+          Song_Info, Category, Time_Rest, Time_Rest2, Time_Rest3, Freq_Rest, Art_Alias1,
+          Art_Alias2}},
+        {tiDataSongs,
+         {SongData_Id, Compress, Frequ, Mode, Quality, Path, FileName, Code, OwnerId, CreateDate}},
+        {tiDatSongs, {SongDat_Id, Intro, Outro, FadeIn, FadeOut, Mix, NStart, NEnd}},
+        {tiChars, {Character_Id, Type, Tempo, Atmosphere, Language, Vocal, TempoIn, TempoOut}},
+        {tiZSongs, {ZSong_Id, Composer, TextAuthor, Producer, Publisher, Year2}},
+        {tiUsers, {User_Id, User_Name}},
+        {tiStats, stats},
+        {tiAStats, stats},
+    };
+    for (const auto& table : tables)
+        EXPECT_EQ(Base().Table(table.Id).FieldNames(), table.Columns) << S(TableDef(table.Id).Name);
+}
+
 TEST_F(StoreTest, KeysAreAssignedFromOneAndNeverReused) {
     const int first = AddArtist(QStringLiteral("A"));
     const int second = AddArtist(QStringLiteral("B"));

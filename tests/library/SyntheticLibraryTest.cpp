@@ -1,5 +1,5 @@
 #include "LibraryFixture.h"
-#include "library/uSyntheticLibrary.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "ModelCheck.h"
 #include "clocks/uClock.h"
 #include "dayplan/uStores.h"
@@ -33,7 +34,7 @@ protected:
         ASSERT_TRUE(
             Clock->LoadClockFile(Station.Path(QStringLiteral("Zegary/Dzień powszedni.ctm"))));
         Tree = std::make_unique<TClockTree>(*Clock);
-        Check = std::make_unique<TModelCheck>(Tree->TreeClock->model());
+        Check = std::make_unique<TModelCheck>(FindChild<QTreeView>(*Tree, "TreeClock")->model());
     }
     void TearDown() override {
         Check.reset();
@@ -42,7 +43,7 @@ protected:
         ReleaseStores();
     }
 
-    QAbstractItemModel& Model() const { return *Tree->TreeClock->model(); }
+    QAbstractItemModel& Model() const { return *FindChild<QTreeView>(*Tree, "TreeClock")->model(); }
     QModelIndex Index(const TClockObjData* row, int column) const {
         const QModelIndex parent = row->Parent ? Index(row->Parent, 0) : QModelIndex();
         return Model().index(Clock->IndexOfRow(row), column, parent);
@@ -69,12 +70,14 @@ TEST_F(ClockTree, ShowsTheRowsWithTheBroadcastsItemsUnderThem) {
 }
 
 TEST_F(ClockTree, NamesTheClockOrSaysThereIsNone) {
-    EXPECT_EQ(Tree->lblNameText->text(), QStringLiteral("Zegar bazowy: Dzień powszedni"));
+    EXPECT_EQ(FindChild<QLabel>(*Tree, "lblNameText")->text(),
+              QStringLiteral("Zegar bazowy: Dzień powszedni"));
     Clock->ClearClock();
     Clock->SetName({});
     Tree->Reload();
-    EXPECT_EQ(Tree->lblNameText->text(), QStringLiteral("Zegar bazowy: Brak"));
-    EXPECT_EQ(Tree->lblCount->text(), QStringLiteral("Pozycji: 0"));
+    EXPECT_EQ(FindChild<QLabel>(*Tree, "lblNameText")->text(),
+              QStringLiteral("Zegar bazowy: Brak"));
+    EXPECT_EQ(FindChild<QLabel>(*Tree, "lblCount")->text(), QStringLiteral("Pozycji: 0"));
 }
 
 TEST_F(ClockTree, DrawsFixedHoursAndItemsApart) {
@@ -100,16 +103,17 @@ TEST_F(ClockTree, DrawsFixedHoursAndItemsApart) {
 
 TEST_F(ClockTree, ColumnSwitchesStartWithMoodLanguageAndTempoAndAreKept) {
     for (int column = ccAtmosphere; column <= ccAnd; ++column)
-        EXPECT_EQ(Tree->TreeClock->isColumnHidden(column),
+        EXPECT_EQ(FindChild<QTreeView>(*Tree, "TreeClock")->isColumnHidden(column),
                   column != ccAtmosphere && column != ccTempo && column != ccLanguage)
             << column;
     QAction* years = Tree->ViewMenu()->actions().at(4);
     ASSERT_EQ(years->text(), QStringLiteral("&Lata"));
     years->setChecked(true);
-    EXPECT_FALSE(Tree->TreeClock->isColumnHidden(ccYears));
+    EXPECT_FALSE(FindChild<QTreeView>(*Tree, "TreeClock")->isColumnHidden(ccYears));
 
     TClockTree again(*Clock);
-    EXPECT_FALSE(again.TreeClock->isColumnHidden(ccYears)) << "kept in TimerWnd/Props";
+    EXPECT_FALSE(FindChild<QTreeView>(again, "TreeClock")->isColumnHidden(ccYears))
+        << "kept in TimerWnd/Props";
 }
 
 TEST_F(ClockTree, OnlyWholeRowsGoAndRowsMoveAmongTheirLevel) {

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "cli/uDemoStation.h"
 #include "clocks/uClock.h"
 #include "dayplan/uDayLifecycle.h"
@@ -12,6 +13,7 @@
 #include "ui/uProgressForm.h"
 #include "ui/uResultForm.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include <QStackedWidget>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -71,45 +74,49 @@ protected:
     bool Exists(int kind) const { return !ExistingPlanFilePath(kind, Today).isEmpty(); }
 
     void PlanToday() {
-        Form->btnTimer->click();
+        FindChild<QPushButton>(*Form, "btnTimer")->click();
         ASSERT_EQ(Days().State(), dsFuture);
     }
     void GenerateToday() {
         PlanToday();
-        Form->acnRand->trigger();
+        FindChild<QAction>(*Form, "acnRand")->trigger();
         ASSERT_EQ(Days().State(), dsPending) << Prompt.Errors().join(u'\n').toStdString();
         ASSERT_GT(Days().PlayList().Count(), 0);
     }
     void AcceptToday() {
         GenerateToday();
         Prompt.DefaultAnswer = true; // accepted also when incomplete; the export asks too
-        Form->acnAccept->trigger();
+        FindChild<QAction>(*Form, "acnAccept")->trigger();
         ASSERT_EQ(Days().State(), dsHistory) << Prompt.Errors().join(u'\n').toStdString();
     }
 };
 
 TEST_F(MainFormDay, FromTheEmptyPageToHistoryAndBack) {
-    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbEmpty);
+    EXPECT_EQ(FindChild<QStackedWidget>(*Form, "Pages")->currentWidget(),
+              FindChild<QWidget>(*Form, "tbEmpty"));
 
     PlanToday();
-    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbFuture);
-    EXPECT_EQ(Form->ClockView()->lblNameText->text(),
+    EXPECT_EQ(FindChild<QStackedWidget>(*Form, "Pages")->currentWidget(),
+              FindChild<QWidget>(*Form, "tbFuture"));
+    EXPECT_EQ(FindChild<QLabel>(*Form->ClockView(), "lblNameText")->text(),
               QStringLiteral("Zegar bazowy: Dzień powszedni"));
-    EXPECT_GT(Form->ClockView()->TreeClock->model()->rowCount(), 0);
+    EXPECT_GT(FindChild<QTreeView>(*Form->ClockView(), "TreeClock")->model()->rowCount(), 0);
     EXPECT_TRUE(ClockMenuShown()) << "the clock's \"&Widok\" joins the menu on a planned day";
 
-    Form->acnRand->trigger();
+    FindChild<QAction>(*Form, "acnRand")->trigger();
     ASSERT_EQ(Days().State(), dsPending);
-    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbPending);
+    EXPECT_EQ(FindChild<QStackedWidget>(*Form, "Pages")->currentWidget(),
+              FindChild<QWidget>(*Form, "tbPending"));
     const int positions = Days().PlayList().Count();
     EXPECT_GT(positions, 0);
     EXPECT_TRUE(Exists(pkPlanned)) << "the clock was written when the planned day was left";
     EXPECT_FALSE(ClockMenuShown());
 
     Prompt.DefaultAnswer = true; // accepted also when incomplete; the export asks too
-    Form->acnAccept->trigger();
+    FindChild<QAction>(*Form, "acnAccept")->trigger();
     ASSERT_EQ(Days().State(), dsHistory);
-    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbHistory);
+    EXPECT_EQ(FindChild<QStackedWidget>(*Form, "Pages")->currentWidget(),
+              FindChild<QWidget>(*Form, "tbHistory"));
     EXPECT_EQ(Form->HistoryView()->List()->topLevelItemCount(), positions);
     EXPECT_TRUE(Exists(pkHistory));
     EXPECT_FALSE(Exists(pkCurrent));
@@ -122,27 +129,29 @@ TEST_F(MainFormDay, FromTheEmptyPageToHistoryAndBack) {
     ASSERT_TRUE(restore->isEnabled());
     emit restore->activated();
     EXPECT_EQ(Days().State(), dsPending);
-    EXPECT_EQ(Form->Pages->currentWidget(), Form->tbPending);
+    EXPECT_EQ(FindChild<QStackedWidget>(*Form, "Pages")->currentWidget(),
+              FindChild<QWidget>(*Form, "tbPending"));
     EXPECT_FALSE(Exists(pkHistory));
     EXPECT_TRUE(Prompt.Errors().isEmpty()) << Prompt.Errors().join(u'\n').toStdString();
 }
 
 TEST_F(MainFormDay, NavigatingShowsTheDateInThePicker) {
-    Form->acnNext->trigger();
+    FindChild<QAction>(*Form, "acnNext")->trigger();
     EXPECT_EQ(Days().ShownDate(), Today.addDays(1));
-    EXPECT_EQ(Form->dtDate->date(), Today.addDays(1));
-    Form->acnPrev->trigger();
-    EXPECT_EQ(Form->dtDate->date(), Today);
-    Form->acnPrev->trigger();
-    EXPECT_EQ(Form->dtDate->date(), Today) << "no day before the first day";
+    EXPECT_EQ(FindChild<QDateEdit>(*Form, "dtDate")->date(), Today.addDays(1));
+    FindChild<QAction>(*Form, "acnPrev")->trigger();
+    EXPECT_EQ(FindChild<QDateEdit>(*Form, "dtDate")->date(), Today);
+    FindChild<QAction>(*Form, "acnPrev")->trigger();
+    EXPECT_EQ(FindChild<QDateEdit>(*Form, "dtDate")->date(), Today)
+        << "no day before the first day";
 }
 
 TEST_F(MainFormDay, TheCalendarShowsThePickedDateOnce) {
-    QCalendarWidget& calendar = *Form->dtDate->calendarWidget();
+    QCalendarWidget& calendar = *FindChild<QDateEdit>(*Form, "dtDate")->calendarWidget();
     const QDate picked = Today.addDays(3);
     emit calendar.clicked(picked);
     EXPECT_EQ(Days().ShownDate(), picked);
-    Form->acnNext->trigger();
+    FindChild<QAction>(*Form, "acnNext")->trigger();
     emit calendar.clicked(picked);
     EXPECT_EQ(Days().ShownDate(), picked.addDays(1)) << "the date picked last time does nothing";
 }
@@ -155,9 +164,9 @@ TEST_F(MainFormDay, ExportsThePendingDayWithTheActionsFilter) {
         ExportPath = QDir(dir).filePath(name);
         return ExportPath;
     };
-    Form->acnSavePlayListAsText->trigger();
+    FindChild<QAction>(*Form, "acnSavePlayListAsText")->trigger();
     Prompt.DefaultAnswer = true; // the ".mix" export asks about cut and overlong positions
-    Form->acnSavePlayListAsMix->trigger();
+    FindChild<QAction>(*Form, "acnSavePlayListAsMix")->trigger();
     EXPECT_EQ(filters, (QList<int>{2, 1}));
     EXPECT_TRUE(QFileInfo::exists(ExportPath + QStringLiteral(".txt")));
     EXPECT_TRUE(QFileInfo::exists(ExportPath + QStringLiteral(".mix")));
@@ -176,20 +185,13 @@ struct TActionsCase {
 class MainFormActions : public MainFormDay, public ::testing::WithParamInterface<TActionsCase> {
 protected:
     std::map<QString, QAction*> DayActions() const {
-        return {{QStringLiteral("acnTimerNewItem"), Form->acnTimerNewItem},
-                {QStringLiteral("acnTimerUp"), Form->acnTimerUp},
-                {QStringLiteral("acnTimerDown"), Form->acnTimerDown},
-                {QStringLiteral("acnTimerDelItem"), Form->acnTimerDelItem},
-                {QStringLiteral("acnRand"), Form->acnRand},
-                {QStringLiteral("acnAccept"), Form->acnAccept},
-                {QStringLiteral("acnSavePlayListAsMix"), Form->acnSavePlayListAsMix},
-                {QStringLiteral("acnSavePlayListAsText"), Form->acnSavePlayListAsText},
-                {QStringLiteral("acnLoadClock"), Form->acnLoadClock},
-                {QStringLiteral("acnBack"), Form->acnBack},
-                {QStringLiteral("acnPrint"), Form->acnPrint},
-                {QStringLiteral("acnResetstats"), Form->acnResetstats},
-                {QStringLiteral("ToolSeparator1"), Form->ToolSeparator1},
-                {QStringLiteral("ToolSeparator2"), Form->ToolSeparator2}};
+        std::map<QString, QAction*> actions;
+        for (const char* name :
+             {"acnTimerNewItem", "acnTimerUp", "acnTimerDown", "acnTimerDelItem", "acnRand",
+              "acnAccept", "acnSavePlayListAsMix", "acnSavePlayListAsText", "acnLoadClock",
+              "acnBack", "acnPrint", "acnResetstats", "ToolSeparator1", "ToolSeparator2"})
+            actions[QLatin1String(name)] = FindChild<QAction>(*Form, name);
+        return actions;
     }
 };
 
@@ -227,14 +229,15 @@ TEST_P(MainFormActions, ShownAndUsableByState) {
 
     if (test.State == dsPending) {
         const TResultForm& view = *Form->ResultView();
-        EXPECT_EQ(Form->acnTimerNewItem->isEnabled(), view.CanAddItem());
-        EXPECT_EQ(Form->acnTimerUp->isEnabled(), view.CanMoveUp());
-        EXPECT_EQ(Form->acnTimerDown->isEnabled(), view.CanMoveDown());
-        EXPECT_EQ(Form->acnTimerDelItem->isEnabled(), view.CanDelete());
-        EXPECT_EQ(Form->acnTimerNewItem->text(), QStringLiteral("Dodaj utwór"));
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerNewItem")->isEnabled(), view.CanAddItem());
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerUp")->isEnabled(), view.CanMoveUp());
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerDown")->isEnabled(), view.CanMoveDown());
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerDelItem")->isEnabled(), view.CanDelete());
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerNewItem")->text(),
+                  QStringLiteral("Dodaj utwór"));
     }
     if (test.State == dsFuture || test.State == dsPending) {
-        EXPECT_EQ(Form->acnBack->toolTip(),
+        EXPECT_EQ(FindChild<QAction>(*Form, "acnBack")->toolTip(),
                   test.State == dsFuture ? QStringLiteral("Wyczyść") : QStringLiteral("Przywróć"));
     }
 }
@@ -287,12 +290,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainFormDay, SharedShortcutsReachOneActionAtATime) {
     const QKeySequence ctrlG(Qt::CTRL | Qt::Key_G);
     PlanToday();
-    EXPECT_EQ(Form->acnRand->shortcut(), ctrlG);
-    EXPECT_TRUE(Form->acnTimerUp->shortcut().isEmpty()) << "a planned day is generated with it";
-    Form->acnRand->trigger();
+    EXPECT_EQ(FindChild<QAction>(*Form, "acnRand")->shortcut(), ctrlG);
+    EXPECT_TRUE(FindChild<QAction>(*Form, "acnTimerUp")->shortcut().isEmpty())
+        << "a planned day is generated with it";
+    FindChild<QAction>(*Form, "acnRand")->trigger();
     ASSERT_EQ(Days().State(), dsPending);
-    EXPECT_EQ(Form->acnTimerUp->shortcut(), ctrlG);
-    EXPECT_FALSE(Form->acnRand->isEnabled());
+    EXPECT_EQ(FindChild<QAction>(*Form, "acnTimerUp")->shortcut(), ctrlG);
+    EXPECT_FALSE(FindChild<QAction>(*Form, "acnRand")->isEnabled());
 }
 
 // The rows of the planned day's clock move and go through the window's actions.
@@ -307,19 +311,19 @@ TEST_F(MainFormDay, ClockRowsMoveAndGoThroughTheActions) {
     ASSERT_GE(free, 0);
     TClockObjData* row = clock.Row(free);
     Form->ClockView()->FocusRow(row);
-    EXPECT_TRUE(Form->acnTimerUp->isEnabled());
-    EXPECT_TRUE(Form->acnTimerDown->isEnabled());
-    EXPECT_TRUE(Form->acnTimerDelItem->isEnabled());
+    EXPECT_TRUE(FindChild<QAction>(*Form, "acnTimerUp")->isEnabled());
+    EXPECT_TRUE(FindChild<QAction>(*Form, "acnTimerDown")->isEnabled());
+    EXPECT_TRUE(FindChild<QAction>(*Form, "acnTimerDelItem")->isEnabled());
 
-    Form->acnTimerDown->trigger();
+    FindChild<QAction>(*Form, "acnTimerDown")->trigger();
     EXPECT_EQ(clock.Row(free + 1), row);
     EXPECT_EQ(Form->ClockView()->FocusedRow(), row) << "the focus follows the row";
 
     const int rows = clock.RowCount();
     Prompt.QueueAnswers({true});
-    Form->acnTimerDelItem->trigger();
+    FindChild<QAction>(*Form, "acnTimerDelItem")->trigger();
     EXPECT_EQ(clock.RowCount(), rows - 1);
-    EXPECT_EQ(Form->ClockView()->TreeClock->model()->rowCount(), rows - 1);
+    EXPECT_EQ(FindChild<QTreeView>(*Form->ClockView(), "TreeClock")->model()->rowCount(), rows - 1);
     EXPECT_TRUE(clock.Modified);
 }
 
@@ -328,7 +332,7 @@ TEST_F(MainFormDay, ClockRowsMoveAndGoThroughTheActions) {
 struct TQuestionCase {
     const char* Name;
     TDayState State;
-    QAction* TMainForm::*Action;
+    const char* Action; // its object name
     const QString* Question;
 };
 
@@ -343,7 +347,7 @@ TEST_P(MainFormQuestions, AskFirstAndKeepTheDayOnNo) {
         GenerateToday();
     ASSERT_EQ(Days().State(), test.State);
     Prompt.Clear();
-    ((*Form).*test.Action)->trigger();
+    FindChild<QAction>(*Form, test.Action)->trigger();
     EXPECT_EQ(Prompt.Questions(), QStringList{*test.Question});
     EXPECT_EQ(Days().State(), test.State);
 }
@@ -351,10 +355,10 @@ TEST_P(MainFormQuestions, AskFirstAndKeepTheDayOnNo) {
 INSTANTIATE_TEST_SUITE_P(
     Actions, MainFormQuestions,
     ::testing::Values(
-        TQuestionCase{"ResetHistory", dsEmpty, &TMainForm::acnResetstats, &DayText::ResetHistory},
-        TQuestionCase{"ClearLibrary", dsEmpty, &TMainForm::meDBClear, &DayText::ClearLibrary},
-        TQuestionCase{"BackFromFuture", dsFuture, &TMainForm::acnBack, &DayText::ClearClock},
-        TQuestionCase{"BackFromPending", dsPending, &TMainForm::acnBack, &DayText::DeletePlayList}),
+        TQuestionCase{"ResetHistory", dsEmpty, "acnResetstats", &DayText::ResetHistory},
+        TQuestionCase{"ClearLibrary", dsEmpty, "meDBClear", &DayText::ClearLibrary},
+        TQuestionCase{"BackFromFuture", dsFuture, "acnBack", &DayText::ClearClock},
+        TQuestionCase{"BackFromPending", dsPending, "acnBack", &DayText::DeletePlayList}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(MainFormDay, ClosingWritesThePendingDay) {

@@ -1,9 +1,11 @@
+#include "FindChild.h"
 #include "foundation/uAppPaths.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
 #include "support/TestFiles.h"
 #include "ui/uMainForm.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -38,7 +40,7 @@ TEST(MainForm, ALibraryThatCannotOpenEndsTheProgramWritingNoSettings) {
         EXPECT_FALSE(form.StoresUp());
         EXPECT_EQ(form.Days(), nullptr);
         EXPECT_FALSE(form.isVisible()) << "the window closed";
-        EXPECT_FALSE(form.acnNext->isEnabled());
+        EXPECT_FALSE(FindChild<QAction>(form, "acnNext")->isEnabled());
     }
     EXPECT_EQ(ReadFileBytes(station.Path(QStringLiteral("blokady.xml"))), blockades);
 }

@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "support/RecordingPrompt.h"
 #include "ui/uBusyAnimation.h"
 #include "ui/uProgressForm.h"
@@ -26,9 +27,9 @@ protected:
 
 TEST_F(ProgressForm, StartsItsTextsAsTheCoreExpects) {
     EXPECT_EQ(Form.windowTitle(), QStringLiteral("Postęp"));
-    EXPECT_EQ(Form.lblOperation->text(), QStringLiteral("?"));
-    EXPECT_EQ(Form.pgrProgress->maximum(), 100);
-    EXPECT_EQ(Form.btnCancel->text(), QStringLiteral("Przerwij"));
+    EXPECT_EQ(FindChild<QLabel>(Form, "lblOperation")->text(), QStringLiteral("?"));
+    EXPECT_EQ(FindChild<QProgressBar>(Form, "pgrProgress")->maximum(), 100);
+    EXPECT_EQ(FindChild<QPushButton>(Form, "btnCancel")->text(), QStringLiteral("Przerwij"));
 }
 
 TEST_F(ProgressForm, WithoutWorkClosesRightAfterShowing) {
@@ -40,7 +41,7 @@ TEST_F(ProgressForm, RunsTheWorkWhileShownThenTheDoneStep) {
     QStringList ran;
     Form.OnExecute = [&] {
         EXPECT_TRUE(Form.isVisible()) << "the work starts once the window is on screen";
-        EXPECT_TRUE(Form.Animate->IsRunning());
+        EXPECT_TRUE(FindChild<TBusyAnimation>(Form, "Animate")->IsRunning());
         ran << QStringLiteral("execute");
     };
     Form.Procedure = [&] { ran << QStringLiteral("procedure"); };
@@ -48,7 +49,7 @@ TEST_F(ProgressForm, RunsTheWorkWhileShownThenTheDoneStep) {
     Form.Execute();
     EXPECT_EQ(ran, (QStringList{QStringLiteral("execute"), QStringLiteral("done")}));
     EXPECT_FALSE(Form.isVisible());
-    EXPECT_FALSE(Form.Animate->IsRunning());
+    EXPECT_FALSE(FindChild<TBusyAnimation>(Form, "Animate")->IsRunning());
 }
 
 TEST_F(ProgressForm, StepsFillTheBarAndShowTheLastText) {
@@ -59,8 +60,8 @@ TEST_F(ProgressForm, StepsFillTheBarAndShowTheLastText) {
             Form.Step(1, QStringLiteral("Krok %1").arg(i));
     };
     Form.Execute();
-    EXPECT_EQ(Form.pgrProgress->value(), Steps);
-    EXPECT_EQ(Form.lblInfo->text(), QStringLiteral("Krok 7"));
+    EXPECT_EQ(FindChild<QProgressBar>(Form, "pgrProgress")->value(), Steps);
+    EXPECT_EQ(FindChild<QLabel>(Form, "lblInfo")->text(), QStringLiteral("Krok 7"));
     EXPECT_EQ(Prompt.EventsProcessed, Steps) << "each step lets the window repaint";
 }
 
@@ -69,9 +70,9 @@ TEST_F(ProgressForm, AnAttachedOperationReportsIntoTheWindow) {
     Operation.SetProgressMax(4);
     Operation.StepProgress();
     Operation.ReportMessage(QStringLiteral("Losowanie"));
-    EXPECT_EQ(Form.pgrProgress->maximum(), 4);
-    EXPECT_EQ(Form.pgrProgress->value(), 1);
-    EXPECT_EQ(Form.lblInfo->text(), QStringLiteral("Losowanie"));
+    EXPECT_EQ(FindChild<QProgressBar>(Form, "pgrProgress")->maximum(), 4);
+    EXPECT_EQ(FindChild<QProgressBar>(Form, "pgrProgress")->value(), 1);
+    EXPECT_EQ(FindChild<QLabel>(Form, "lblInfo")->text(), QStringLiteral("Losowanie"));
 }
 
 TEST_F(ProgressForm, InterruptAsksTheAttachedOperationToStopAndCloses) {
@@ -82,7 +83,7 @@ TEST_F(ProgressForm, InterruptAsksTheAttachedOperationToStopAndCloses) {
             form.Attach(&operation);
         bool finished = false;
         form.OnExecute = [&] {
-            form.btnCancel->click();
+            FindChild<QPushButton>(form, "btnCancel")->click();
             finished = true; // the work decides when it stops
         };
         form.Execute();

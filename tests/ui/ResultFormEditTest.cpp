@@ -1,3 +1,4 @@
+#include "FindChild.h"
 #include "ResultFormFixture.h"
 #include "ui/uResultItemEditForm.h"
 #include "ui/uResultModel.h"
@@ -42,9 +43,9 @@ protected:
         bool okEnabled = false;
         Form->EditWindowRunner = [&](TResultItemEditForm& form) {
             fill(form);
-            okEnabled = form.btnOK->isEnabled();
+            okEnabled = FindChild<QPushButton>(form, "btnOK")->isEnabled();
             if (okEnabled)
-                form.btnOK->click();
+                FindChild<QPushButton>(form, "btnOK")->click();
             return form.result() == QDialog::Accepted;
         };
         Form->FocusRow(row);
@@ -66,19 +67,20 @@ TEST_F(ResultFormEditTest, WindowShowsThePosition) {
         const TResultSongData& position = List.Position(c.Row);
         TResultItemEditForm form(position);
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Edycja utworu"));
-        EXPECT_EQ(form.lblArtist->text(), position.ArtistName);
-        EXPECT_EQ(form.lblTitle->isHidden(), c.TitleBox) << c.Row;
-        EXPECT_EQ(form.edtInfo->isHidden(), !c.TitleBox) << c.Row;
-        EXPECT_EQ(form.edtInfo->text(), position.Title);
-        EXPECT_EQ(form.edtHour->text(),
+        EXPECT_EQ(FindChild<QLabel>(form, "lblArtist")->text(), position.ArtistName);
+        EXPECT_EQ(FindChild<QLabel>(form, "lblTitle")->isHidden(), c.TitleBox) << c.Row;
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtInfo")->isHidden(), !c.TitleBox) << c.Row;
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtInfo")->text(), position.Title);
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtHour")->text(),
                   c.Row == 1 ? QStringLiteral("00:13:00.000") : QStringLiteral("00:16:00.000"));
-        EXPECT_EQ(form.chbHour->isChecked(), position.OwnHour);
-        EXPECT_EQ(form.chbHour->text(), QStringLiteral("Dokładna godzina"));
-        EXPECT_EQ(form.edtTime->text(), QStringLiteral("03:00.000"));
-        EXPECT_EQ(form.edtFileName->isHidden(), !c.FileBox) << c.Row;
-        EXPECT_EQ(form.lblFileName->isHidden(), !c.FileBox) << c.Row;
-        EXPECT_EQ(form.edtFileName->text(), position.FullFileName());
-        EXPECT_FALSE(form.btnOK->isEnabled());
+        EXPECT_EQ(FindChild<QCheckBox>(form, "chbHour")->isChecked(), position.OwnHour);
+        EXPECT_EQ(FindChild<QCheckBox>(form, "chbHour")->text(),
+                  QStringLiteral("Dokładna godzina"));
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtTime")->text(), QStringLiteral("03:00.000"));
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtFileName")->isHidden(), !c.FileBox) << c.Row;
+        EXPECT_EQ(FindChild<QLabel>(form, "lblFileName")->isHidden(), !c.FileBox) << c.Row;
+        EXPECT_EQ(FindChild<QLineEdit>(form, "edtFileName")->text(), position.FullFileName());
+        EXPECT_FALSE(FindChild<QPushButton>(form, "btnOK")->isEnabled());
     }
 }
 
@@ -88,18 +90,27 @@ TEST_F(ResultFormEditTest, OkNeedsANewTimeStartOrFile) {
         std::function<void(TResultItemEditForm&)> Fill;
         bool Enabled;
     } cases[] = {
-        {"only the fixed-hour mark", [](auto& form) { form.chbHour->setChecked(true); }, false},
-        {"only a blank's text", [](auto& form) { form.edtInfo->setText(QStringLiteral("x")); },
+        {"only the fixed-hour mark",
+         [](auto& form) { FindChild<QCheckBox>(form, "chbHour")->setChecked(true); }, false},
+        {"only a blank's text",
+         [](auto& form) { FindChild<QLineEdit>(form, "edtInfo")->setText(QStringLiteral("x")); },
          false},
-        {"the time", [](auto& form) { Type(*form.edtTime, 0, QStringLiteral("02")); }, true},
-        {"the start", [](auto& form) { Type(*form.edtHour, 3, QStringLiteral("14")); }, true},
-        {"the file", [](auto& form) { form.edtFileName->setText(QStringLiteral("/a/c.mp3")); },
+        {"the time",
+         [](auto& form) { Type(*FindChild<QLineEdit>(form, "edtTime"), 0, QStringLiteral("02")); },
+         true},
+        {"the start",
+         [](auto& form) { Type(*FindChild<QLineEdit>(form, "edtHour"), 3, QStringLiteral("14")); },
+         true},
+        {"the file",
+         [](auto& form) {
+             FindChild<QLineEdit>(form, "edtFileName")->setText(QStringLiteral("/a/c.mp3"));
+         },
          true},
     };
     for (const TCase& c : cases) {
         TResultItemEditForm form(List.Position(1));
         c.Fill(form);
-        EXPECT_EQ(form.btnOK->isEnabled(), c.Enabled) << c.Name;
+        EXPECT_EQ(FindChild<QPushButton>(form, "btnOK")->isEnabled(), c.Enabled) << c.Name;
     }
 }
 
@@ -120,7 +131,8 @@ TEST_F(ResultFormEditTest, MasksRefuseImpossibleDigits) {
     };
     for (const TCase& c : cases) {
         TResultItemEditForm form(List.Position(1));
-        QLineEdit& edit = c.Hour ? *form.edtHour : *form.edtTime;
+        QLineEdit& edit = c.Hour ? *FindChild<QLineEdit>(form, "edtHour")
+                                 : *FindChild<QLineEdit>(form, "edtTime");
         Type(edit, c.Position, QString::fromLatin1(c.Typed));
         EXPECT_EQ(edit.text(), QString::fromLatin1(c.Text)) << c.Typed << " at " << c.Position;
     }
@@ -128,8 +140,8 @@ TEST_F(ResultFormEditTest, MasksRefuseImpossibleDigits) {
 
 TEST_F(ResultFormEditTest, NewStartShiftsTheRowsUpToTheFixedOne) {
     ASSERT_TRUE(EditRow(1, [](TResultItemEditForm& form) {
-        Type(*form.edtHour, 3, QStringLiteral("14"));
-        form.chbHour->setChecked(true);
+        Type(*FindChild<QLineEdit>(form, "edtHour"), 3, QStringLiteral("14"));
+        FindChild<QCheckBox>(form, "chbHour")->setChecked(true);
     }));
     EXPECT_EQ(Hours(), (std::vector<int>{Ms(10), Ms(14), Ms(17), Ms(20)}));
     EXPECT_TRUE(List.Position(1).OwnHour);
@@ -138,8 +150,9 @@ TEST_F(ResultFormEditTest, NewStartShiftsTheRowsUpToTheFixedOne) {
 }
 
 TEST_F(ResultFormEditTest, NewTimeKeepsTheFile) {
-    ASSERT_TRUE(EditRow(
-        1, [](TResultItemEditForm& form) { Type(*form.edtTime, 0, QStringLiteral("02")); }));
+    ASSERT_TRUE(EditRow(1, [](TResultItemEditForm& form) {
+        Type(*FindChild<QLineEdit>(form, "edtTime"), 0, QStringLiteral("02"));
+    }));
     const TResultSongData& song = List.Position(1);
     EXPECT_EQ(song.SongTime, Ms(2));
     EXPECT_FALSE(song.HasPlayFile);
@@ -151,8 +164,8 @@ TEST_F(ResultFormEditTest, NewTimeKeepsTheFile) {
 TEST_F(ResultFormEditTest, LongerThanTheLibraryAsksFirst) {
     Prompt.QueueAnswers({false});
     ASSERT_TRUE(EditRow(1, [](TResultItemEditForm& form) {
-        Type(*form.edtTime, 0, QStringLiteral("04"));
-        form.edtFileName->setText(QStringLiteral("/inne/c.mp3"));
+        Type(*FindChild<QLineEdit>(form, "edtTime"), 0, QStringLiteral("04"));
+        FindChild<QLineEdit>(form, "edtFileName")->setText(QStringLiteral("/inne/c.mp3"));
     }));
     EXPECT_EQ(Prompt.Questions(),
               QStringList{QStringLiteral(
@@ -166,8 +179,8 @@ TEST_F(ResultFormEditTest, LongerThanTheLibraryAsksFirst) {
 
 TEST_F(ResultFormEditTest, CancelChangesNothing) {
     Form->EditWindowRunner = [](TResultItemEditForm& form) {
-        Type(*form.edtHour, 3, QStringLiteral("14"));
-        form.btnCancel->click();
+        Type(*FindChild<QLineEdit>(form, "edtHour"), 3, QStringLiteral("14"));
+        FindChild<QPushButton>(form, "btnCancel")->click();
         return form.result() == QDialog::Accepted;
     };
     Form->FocusRow(1);

@@ -1,4 +1,4 @@
-#include "library/uSyntheticLibrary.h"
+#include "synthetic/uSyntheticLibrary.h"
 
 #include "foundation/uRandom.h"
 #include "library/uDBMainBase.h"
