@@ -5,6 +5,7 @@
 #include "clocks/uClockObjList.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uPrompt.h"
+#include "library/uDBCollation.h"
 
 #include <algorithm>
 
@@ -347,8 +348,9 @@ bool TClock::MoveRowDown(TClockObjData* row) {
 // --- Available objects
 
 std::vector<TBaseClockObject*> TClock::AvailableObjects() const {
+    // In Polish alphabetical order, as the director reads names ("Łagodne" after "Lata 90.").
     const auto byName = [](const TBaseClockObject* x, const TBaseClockObject* y) {
-        return x->GetName().compare(y->GetName(), Qt::CaseInsensitive) < 0;
+        return ComparePolish(x->GetName().toStdString(), y->GetName().toStdString()) < 0;
     };
     std::vector<TBaseClockObject*> broadcasts;
     if (FMode != cmBroadcast && BroadcastList)

@@ -97,6 +97,23 @@ bool HasCharConditions(const TBaseClockObject& object) {
     return item != nullptr && item->MstType != otPlayList && item->MstType != otBlank;
 }
 
+bool IsEditableCell(const TClockObjData& row, int column) {
+    const TBaseClockObject* object = row.Object();
+    if (!object)
+        return false;
+    switch (object->ObjType()) {
+    case otPlayList:
+    case otBlank:
+        return column == ccHour || column == ccTime;
+    case otCategory:
+        return column == ccHour || (column >= ccTime && column <= ccAnd);
+    case otBroadcastItem:
+        return HasCharConditions(*object) && column >= FirstCharColumn && column <= ccAnd;
+    default:
+        return false;
+    }
+}
+
 void InitRow(TClockObjData& row, int image, std::unique_ptr<TBaseClockObject> object) {
     row.ImageIndex = image;
     row.RowObject = std::move(object);

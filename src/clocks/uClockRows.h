@@ -113,6 +113,12 @@ std::unique_ptr<TBaseClockObject> MakeClockCopy(const TBaseClockObject& object);
 // Whether a row of this object shows characteristic conditions.
 bool HasCharConditions(const TBaseClockObject& object);
 
+// Which cells of a row the clock editor edits: "Godzina" and "Czas" of lists and blanks, every
+// cell but the name of a basic category, the characteristics and "Łącznik" of a broadcast item
+// standing for a category; nothing of a broadcast, an item of a list or blank, or a row whose
+// object is gone.
+bool IsEditableCell(const TClockObjData& row, int column);
+
 // The value names of the ids, joined by commas (ids without a name are left out); "dowolny" or
 // "dowolne" when none is left.
 QString CharTextOfIds(const TPropArray& ids, int column);

@@ -2,6 +2,9 @@
 
 #include "clocks/uClock.h"
 #include "foundation/uAppPaths.h"
+#include "ui/clockeditor/uAnyDelegate.h"
+#include "ui/clockeditor/uClockTimeDialog.h"
+#include "ui/clockeditor/uValueChooserDialog.h"
 #include "ui/uClockTreeModel.h"
 
 #include <QHBoxLayout>
@@ -92,6 +95,15 @@ TClockTree::TClockTree(TClock& clock, QWidget* parent)
             &TClockTree::StateChanged);
     connect(TreeClock->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TClockTree::StateChanged);
+
+    DialogRunner = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    TreeClock->setItemDelegateForColumn(ccAnd, new TAnyDelegate(TreeClock));
+    connect(TreeClock, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { EditCell(index); });
+    connect(FModel, &TClockTreeModel::RowDropped, this, [this](TClockObjData* row) {
+        FocusRow(row);
+        emit StateChanged();
+    });
 
     // Every edit of the clock and every change the lists made to its rows shows them again.
     FClock.OnShowTotals = [this] { Reload(); };
@@ -206,4 +218,69 @@ void TClockTree::MoveDown() {
     if (CanMoveDown())
         FClock.MoveRowDown(FocusedRow());
     emit StateChanged();
+}
+
+void TClockTree::AcceptDrops(bool accepts) {
+    FModel->SetAcceptsDrops(accepts);
+    TreeClock->setAcceptDrops(accepts);
+    TreeClock->setDragDropMode(accepts ? QAbstractItemView::DropOnly
+                                       : QAbstractItemView::NoDragDrop);
+    TreeClock->setDropIndicatorShown(accepts);
+    TreeClock->setDefaultDropAction(Qt::CopyAction);
+}
+
+void TClockTree::SetNameLabelVisible(bool visible) {
+    lblNameText->setVisible(visible);
+}
+
+// --- Cell editing
+
+void TClockTree::SetCellsEditable(bool editable) {
+    FCellsEditable = editable;
+    FModel->SetCellsEditable(editable ? [this] { return CellEditingAllowed(); }
+                                      : std::function<bool()>());
+}
+
+bool TClockTree::CellEditingAllowed() const {
+    return FCellsEditable && (!MayEditCells || MayEditCells());
+}
+
+bool TClockTree::EditCell(const QModelIndex& index) {
+    TClockObjData* row = FModel->RowAt(index);
+    const int column = index.column();
+    if (!row || !CellEditingAllowed() || !IsEditableCell(*row, column))
+        return false;
+    if (column == ccHour || column == ccTime)
+        EditTime(*row, column);
+    else if (IsCharColumn(column))
+        EditChars(*row, column);
+    else
+        TreeClock->edit(index); // "Łącznik" in its drop-down
+    emit StateChanged();
+    return true;
+}
+
+void TClockTree::EditTime(TClockObjData& row, int column) {
+    const bool hour = column == ccHour;
+    const bool ticked = hour ? row.OwnHour() : row.Object()->ExTime();
+    TClockTimeDialog dialog(hour ? TClockTimeDialog::TUse::Hour : TClockTimeDialog::TUse::PlayTime,
+                            hour ? row.RowHour : row.RowPlayTime, ticked,
+                            FClock.Mode() != cmBroadcast, this);
+    if (!DialogRunner(dialog) || !dialog.Changed())
+        return;
+    if (hour)
+        FClock.SetRowHour(&row, dialog.Seconds(), dialog.Ticked());
+    else
+        FClock.SetRowPlayTime(&row, dialog.Seconds(), dialog.Ticked());
+}
+
+void TClockTree::EditChars(TClockObjData& row, int column) {
+    const QString text = row.CharText(column);
+    // "dowolny"/"dowolne" chooses nothing.
+    const QStringList chosen = text.startsWith(QLatin1String("dowoln"))
+                                   ? QStringList()
+                                   : text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    TValueChooserDialog dialog(FClock.OfferedValues(&row, column), chosen, this);
+    if (DialogRunner(dialog) && dialog.Choice().Changed())
+        FClock.SetRowChars(&row, column, dialog.Choice().Text());
 }

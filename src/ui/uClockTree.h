@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
+class QDialog;
 class QLabel;
+class QModelIndex;
 class QMenu;
 class QTreeView;
 class TClock;
@@ -37,6 +40,21 @@ public:
     // "&Widok": one switch per optional column.
     QMenu* ViewMenu() const { return meTimerView; }
 
+    // In the clock editor: objects dropped from its available objects become rows (the new row
+    // gets the focus), and the name stands in the editor's own name field.
+    void AcceptDrops(bool accepts);
+    void SetNameLabelVisible(bool visible);
+
+    // Cell editing: "Godzina" and "Czas" in the "Czas" dialog, a characteristic in the value
+    // chooser, "Łącznik" in a drop-down; only the cells the row's object has. Off in the viewer;
+    // `MayEditCells`, when set, can hold it back (a broadcast without a begin yet).
+    void SetCellsEditable(bool editable);
+    std::function<bool()> MayEditCells;
+    // Opens the cell's editor, as a click on the cell does; false when the cell is not edited.
+    bool EditCell(const QModelIndex& index);
+    // Runs a cell's dialog; replaceable so the window can be driven without a user.
+    std::function<bool(QDialog&)> DialogRunner;
+
 signals:
     // The focus or the rows changed: the main window evaluates its actions again.
     void StateChanged();
@@ -47,6 +65,12 @@ private:
     QTreeView* TreeClock = nullptr;
     QLabel* lblCount = nullptr;
     QLabel* lblDuration = nullptr;
+
+    bool CellEditingAllowed() const;
+    void EditTime(TClockObjData& row, int column);
+    void EditChars(TClockObjData& row, int column);
+
+    bool FCellsEditable = false;
 
     void CreateViewMenu();
     void FitColumns();

@@ -1,6 +1,8 @@
 #include "ui/uClockTreeModel.h"
 
 #include "clocks/uClock.h"
+#include "ui/clockeditor/uClockObjectDrag.h"
+#include "ui/uClockIcons.h"
 
 #include <QColor>
 #include <QFont>
@@ -113,6 +115,8 @@ QVariant TClockTreeModel::data(const QModelIndex& index, int role) const {
         return Foreground(*row, column);
     case Qt::BackgroundRole:
         return Background(*row, index.row());
+    case Qt::DecorationRole:
+        return column == ccName ? QVariant(ClockKindIcon(row->ImageIndex)) : QVariant();
     default:
         return {};
     }
@@ -125,5 +129,60 @@ QVariant TClockTreeModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags TClockTreeModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return FAcceptsDrops ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const TClockObjData& row = *RowAt(index);
+    if (FAcceptsDrops && !row.Parent)
+        flags |= Qt::ItemIsDropEnabled;
+    if (index.column() == ccAnd && FCellsAllowed && FCellsAllowed() && IsEditableCell(row, ccAnd))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TClockTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const QString text = value.toString();
+    if (text != QLatin1String("AND") && text != QLatin1String("OR"))
+        return false;
+    // The clock shows its rows again after the edit.
+    FClock.SetRowAny(RowAt(index), text == QLatin1String("AND"));
+    return true;
+}
+
+QStringList TClockTreeModel::mimeTypes() const {
+    return {kClockObjectMime};
+}
+
+bool TClockTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                      int column, const QModelIndex& parent) const {
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+    if (!FAcceptsDrops || action != Qt::CopyAction || !DraggedClockObject(data))
+        return false;
+    // Between or on the rows of the top level only: a broadcast's items are its own.
+    if (!parent.isValid())
+        return true;
+    return !RowAt(parent)->Parent && row < 0;
+}
+
+bool TClockTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                   int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    const TBaseClockObject* object = DraggedClockObject(data);
+    TClockObjData* target = nullptr;
+    TInsertPosition position = ipAfter;
+    if (parent.isValid()) {
+        target = RowAt(parent);
+    } else if (row >= 0 && row < FClock.RowCount()) {
+        target = FClock.Row(row);
+        position = ipBefore;
+    }
+    TClockObjData* added = FClock.InsertObjects(*object, target, position);
+    if (!added)
+        return false;
+    emit RowDropped(added);
+    return true;
 }

@@ -18,6 +18,7 @@ class TClockTree;
 class TDayHistoryForm;
 class TDayLifecycle;
 class TResultForm;
+class TTimerForm;
 
 // The program's only top-level window: one date at a time in the page of the date's state,
 // the tool bars and the menu through which the day is planned, generated and accepted. The
@@ -58,6 +59,11 @@ public:
     // Visibility and enabling of the actions for the shown state and the views' focus.
     void UpdateActions();
 
+    // "&Zegar" → "&Zegary": the clock editor on a new clock, on a chosen file to edit, or on a
+    // chosen file to look at; nullptr when no file was chosen or it could not be read.
+    enum class TClockEditorUse { New, Edit, View };
+    TTimerForm* OpenClockEditor(TClockEditorUse use);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +102,10 @@ private:
     QWidget* tbEmpty = nullptr;
     QPushButton* btnTimer = nullptr;
     QPushButton* btnEmptyTimer = nullptr;
+    QMenu* meClock = nullptr;
+    QAction* meClockNew = nullptr;
+    QAction* meClockEdit = nullptr;
+    QAction* meClockView = nullptr;
     QMenu* meOperations = nullptr;
     QMenu* meTools = nullptr;
     QMenu* meHelp = nullptr;

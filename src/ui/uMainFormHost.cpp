@@ -1,5 +1,6 @@
 #include "dayplan/uDayLifecycle.h"
 #include "settings/uSettings.h"
+#include "ui/clockeditor/uClockFileDialogs.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
@@ -7,7 +8,6 @@
 
 #include <QCalendarWidget>
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -20,8 +20,7 @@
 QString TMainForm::ChooseClockFile() {
     if (ClockFileChooser)
         return ClockFileChooser();
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Otwórz zegar"), Config.ClockDir,
-                                        QStringLiteral("Zagar (*.ctm)"));
+    return ChooseClockToOpen(this);
 }
 
 QString TMainForm::ChooseExportFile(const QString& dir, const QString& fileName, int filterIndex) {
@@ -121,6 +120,12 @@ void TMainForm::ConnectActions() {
     connect(btnEmptyTimer, &QPushButton::clicked, this,
             day([](TDayLifecycle& d) { d.StartEmptyClock(); }));
     connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(meClockNew, &QAction::triggered, this,
+            [this] { OpenClockEditor(TClockEditorUse::New); });
+    connect(meClockEdit, &QAction::triggered, this,
+            [this] { OpenClockEditor(TClockEditorUse::Edit); });
+    connect(meClockView, &QAction::triggered, this,
+            [this] { OpenClockEditor(TClockEditorUse::View); });
 
     // The row actions work on the view of the shown state.
     const auto onRows = [this](std::function<void(TResultForm&)> onList,

@@ -192,6 +192,16 @@ void TMainForm::CreatePages() {
 }
 
 void TMainForm::CreateMenus() {
+    meClock = menuBar()->addMenu(QStringLiteral("&Zegar"));
+    meClock->setObjectName(QStringLiteral("meClock"));
+    QMenu* clocks = meClock->addMenu(QStringLiteral("&Zegary"));
+    meClockNew = clocks->addAction(QStringLiteral("&Nowy"));
+    meClockEdit = clocks->addAction(QStringLiteral("&Edycja"));
+    meClockView = clocks->addAction(QStringLiteral("&Oglądaj"));
+    meClockNew->setObjectName(QStringLiteral("meClockNew"));
+    meClockEdit->setObjectName(QStringLiteral("meClockEdit"));
+    meClockView->setObjectName(QStringLiteral("meClockView"));
+
     meOperations = menuBar()->addMenu(QStringLiteral("&Operacje"));
     meOperations->setObjectName(QStringLiteral("meOperations"));
     meOperations->addAction(acnRand);

@@ -1,23 +1,8 @@
 #include "ui/uPositionTimeValidator.h"
 
+#include "ui/uMaskedDigits.h"
+
 #include <QLineEdit>
-#include <optional>
-
-namespace {
-
-// The digit at `index` when one has been typed there.
-std::optional<int> DigitAt(const QString& text, int index) {
-    if (index >= text.size() || !text[index].isDigit())
-        return std::nullopt;
-    return text[index].digitValue();
-}
-
-bool AtMost(const QString& text, int index, int highest) {
-    const auto digit = DigitAt(text, index);
-    return !digit || *digit <= highest;
-}
-
-} // namespace
 
 TPositionTimeValidator::TPositionTimeValidator(bool withHours, QObject* parent)
     : QValidator(parent), FWithHours(withHours) {}

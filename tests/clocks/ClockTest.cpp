@@ -81,6 +81,36 @@ TEST_F(ClockTest, ARowShowsItsObjectsConditionsAndAnyForTheRest) {
     EXPECT_NE(hits->Object(), Hits) << "the clock holds its own copy";
 }
 
+TEST_F(ClockTest, TheEditorEditsOnlyTheCellsTheRowsObjectHas) {
+    // A broadcast of a category, a blank and a list, besides the objects themselves.
+    TBroadcast* mixed = BroadcastList->AddBroadcast(
+        NewBroadcast(QStringLiteral("Mieszana"), {Hits, Jingle, Songs}));
+    Build({{Hits}, {Songs}, {News}, {mixed}});
+    TClockObjData* broadcast = Clock->Row(3);
+    ASSERT_EQ(broadcast->Children.size(), 3u);
+    TClockObjData gone;
+    const struct {
+        const char* What;
+        const TClockObjData* Row;
+        const char* Editable; // one mark per column, "x" editable
+    } cases[] = {
+        {"a basic category", Clock->Row(0), "x.xxxxxxxx"},
+        {"a list", Clock->Row(1), "x.x......."},
+        {"a blank", Clock->Row(2), "x.x......."},
+        {"a broadcast", broadcast, ".........."},
+        {"an item of a category", broadcast->Children[0].get(), "...xxxxxxx"},
+        {"an item of a blank", broadcast->Children[1].get(), ".........."},
+        {"an item of a list", broadcast->Children[2].get(), ".........."},
+        {"a row whose object is gone", &gone, ".........."},
+    };
+    for (const auto& c : cases) {
+        QString marks;
+        for (int column = 0; column < ClockColumnCount; ++column)
+            marks += IsEditableCell(*c.Row, column) ? QLatin1Char('x') : QLatin1Char('.');
+        EXPECT_EQ(marks.toStdString(), c.Editable) << c.What;
+    }
+}
+
 TEST_F(ClockTest, DurationTextUsesThePolishFormsOfEachPart) {
     struct TCase {
         int Seconds;

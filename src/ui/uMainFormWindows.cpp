@@ -1,0 +1,22 @@
+#include "ui/clockeditor/uTimerForm.h"
+#include "ui/uMainForm.h"
+
+// The windows reached from the main menu.
+
+TTimerForm* TMainForm::OpenClockEditor(TClockEditorUse use) {
+    QString path;
+    if (use != TClockEditorUse::New) {
+        path = ChooseClockFile();
+        if (path.isEmpty())
+            return nullptr;
+    }
+    auto* editor = new TTimerForm(this);
+    editor->OpenFileChooser = ClockFileChooser;
+    if (!path.isEmpty() && !editor->OpenFile(path)) {
+        delete editor;
+        return nullptr;
+    }
+    editor->SetReadOnly(use == TClockEditorUse::View);
+    editor->show();
+    return editor;
+}
