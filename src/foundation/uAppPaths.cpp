@@ -40,7 +40,7 @@ void EnsureDirectory(const QString& path) {
         QDir().mkdir(path);
 }
 
-QString PlanDirName(int kind) {
+QString PlanDirName(TPlanKind kind) {
     switch (kind) {
     case pkHistory:
         return QStringLiteral("Plan/Historia");
@@ -53,7 +53,7 @@ QString PlanDirName(int kind) {
     }
 }
 
-QString PlanExtension(int kind) {
+QString PlanExtension(TPlanKind kind) {
     switch (kind) {
     case pkHistory:
         return QStringLiteral("plh");
@@ -72,19 +72,19 @@ QString DatedFilePath(const QString& dir, const QString& ext, const QDate& date)
     return directory + QLatin1Char('/') + FormatDateKey(DateToDateTime(date), ext);
 }
 
-QString PlanFilePath(int kind, const QDate& date) {
+QString PlanFilePath(TPlanKind kind, const QDate& date) {
     const QString dir = PlanDirName(kind);
     if (dir.isEmpty())
         return {};
     return DatedFilePath(dir, PlanExtension(kind), date);
 }
 
-QString ExistingPlanFilePath(int kind, const QDate& date) {
+QString ExistingPlanFilePath(TPlanKind kind, const QDate& date) {
     const QString path = PlanFilePath(kind, date);
     return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
 }
 
-QStringList ListPlanFiles(int kind) {
+QStringList ListPlanFiles(TPlanKind kind) {
     const QString dir = PlanDirName(kind);
     if (dir.isEmpty())
         return {};
@@ -92,7 +92,7 @@ QStringList ListPlanFiles(int kind) {
         .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
 }
 
-void DeletePlanFile(int kind, const QDate& date) {
+void DeletePlanFile(TPlanKind kind, const QDate& date) {
     const QString path = PlanFilePath(kind, date);
     if (!path.isEmpty() && QFileInfo::exists(path))
         QFile::remove(path);

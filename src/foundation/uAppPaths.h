@@ -20,19 +20,19 @@ void EnsureDirectory(const QString& path);
 
 enum TPlanKind : int { pkHistory = 1, pkCurrent = 2, pkPlanned = 3 };
 
-QString PlanDirName(int kind); // empty for a kind that names no file
-QString PlanExtension(int kind);
+QString PlanDirName(TPlanKind kind); // empty for a kind that names no file
+QString PlanExtension(TPlanKind kind);
 
 // <program dir>/<dir>/YYYYMMDD.<ext>; the directory is created on first request.
 QString DatedFilePath(const QString& dir, const QString& ext, const QDate& date);
 // The dated file of the kind; empty for any other kind.
-QString PlanFilePath(int kind, const QDate& date);
+QString PlanFilePath(TPlanKind kind, const QDate& date);
 // As PlanFilePath, but empty when the file does not exist.
-QString ExistingPlanFilePath(int kind, const QDate& date);
+QString ExistingPlanFilePath(TPlanKind kind, const QDate& date);
 // Bare names of the files in the kind's directory, in the order the file system gives them.
 // A missing directory gives an empty list and is not created.
-QStringList ListPlanFiles(int kind);
-void DeletePlanFile(int kind, const QDate& date);
+QStringList ListPlanFiles(TPlanKind kind);
+void DeletePlanFile(TPlanKind kind, const QDate& date);
 // The files an accepted day no longer has: its pending and planned files, and the previous
 // day's draw list.
 QStringList DayFilesEndedByAcceptance(const QDate& date);

@@ -88,7 +88,7 @@ protected:
     // Which of the date's files exist, as "plh", "plp", "plz".
     static QStringList FilesOf(const QDate& date) {
         QStringList files;
-        for (int kind : {pkHistory, pkCurrent, pkPlanned})
+        for (TPlanKind kind : {pkHistory, pkCurrent, pkPlanned})
             if (QFileInfo::exists(PlanFilePath(kind, date)))
                 files << PlanExtension(kind);
         return files;

@@ -6,6 +6,7 @@
 #include "library/uDBMainBase.h"
 #include "library/uFileJournal.h"
 #include "library/uMainBaseQuery.h"
+#include "library/uStoreErrors.h"
 #include "support/TestFiles.h"
 #include "support/TestText.h"
 
@@ -50,7 +51,7 @@ protected:
         ASSERT_EQ(Days->Accept(), TDayResult::drDone);
         Prompt.DefaultAnswer = false;
     }
-    QByteArray Bytes(int kind, const QDate& date) const {
+    QByteArray Bytes(TPlanKind kind, const QDate& date) const {
         return ReadFileBytes(PlanFilePath(kind, date));
     }
 };
@@ -162,6 +163,25 @@ TEST_F(DaySafetyTest, FileStepsOfAnInterruptedAcceptanceAreFinishedAtTheNextStar
     EXPECT_FALSE(QFile::exists(PlanFilePath(pkCurrent, FirstDay)));
     EXPECT_FALSE(HasFileSteps(*MainBase));
     Days = std::make_unique<TDayLifecycle>(Host);
+}
+
+TEST_F(DaySafetyTest, WithoutTheStoreNothingIsGeneratedOrAccepted) {
+    GenerateDay(FirstDay);
+    PlanDay(FirstDay.addDays(1));
+    const QStringList pending = FilesOf(FirstDay);
+    DoneMainBase();
+    Prompt.Clear();
+    Prompt.DefaultAnswer = true;
+    EXPECT_EQ(Days->Generate(), TDayResult::drFailed);
+    EXPECT_EQ(S(Prompt.Errors().value(0)), S(Format(DayText::GenerateError, {kStoreNotOpen})));
+    EXPECT_EQ(Days->State(), dsFuture);
+
+    Days->ShowDay(FirstDay);
+    Prompt.Clear();
+    EXPECT_EQ(Days->Accept(), TDayResult::drFailed);
+    EXPECT_EQ(S(Prompt.Errors().value(0)), S(Format(kDatabaseWriteError, {kStoreNotOpen})));
+    EXPECT_EQ(Days->State(), dsPending);
+    EXPECT_EQ(FilesOf(FirstDay), pending);
 }
 
 TEST_F(DaySafetyTest, AGenerationTheStoreBreaksLeavesTheDayPlanned) {

@@ -25,7 +25,7 @@ TEST_F(AppPathsTest, AppFilePathJoinsTheProgramDirectory) {
 
 TEST_F(AppPathsTest, DatedPathsCreateTheirDirectoryOnFirstRequestOnly) {
     struct TCase {
-        int Kind;
+        TPlanKind Kind;
         const char* Dir;
         const char* Name;
     };
@@ -47,10 +47,12 @@ TEST_F(AppPathsTest, DatedPathsCreateTheirDirectoryOnFirstRequestOnly) {
 }
 
 TEST_F(AppPathsTest, KindsOutsideTheThreeNameNoFile) {
-    for (int kind : {0, 4, -1}) {
-        EXPECT_TRUE(PlanFilePath(kind, March1).isEmpty()) << kind;
-        EXPECT_TRUE(ExistingPlanFilePath(kind, March1).isEmpty()) << kind;
-        EXPECT_TRUE(ListPlanFiles(kind).isEmpty()) << kind;
+    // A kind read from outside (a number cast to the type) that is none of them.
+    for (int number : {0, 4, -1}) {
+        const auto kind = static_cast<TPlanKind>(number);
+        EXPECT_TRUE(PlanFilePath(kind, March1).isEmpty()) << number;
+        EXPECT_TRUE(ExistingPlanFilePath(kind, March1).isEmpty()) << number;
+        EXPECT_TRUE(ListPlanFiles(kind).isEmpty()) << number;
     }
 }
 

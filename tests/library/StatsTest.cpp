@@ -162,12 +162,6 @@ TEST_F(StatsTest, AFailedWriteIsReportedAndRecordsNothing) {
     EXPECT_FALSE(AddArtistStats(*MainBase, 3, 10, May(3)));
     EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))),
               S(Format(kDatabaseWriteError, {QStringLiteral("no such table: AStats")})));
-
-    Prompt.Clear();
-    DoneMainBase();
-    EXPECT_FALSE(AddSongStats(*MainBase, 3, 10, May(3)));
-    EXPECT_EQ(S(Prompt.Errors().join(QLatin1Char('|'))),
-              S(Format(kDatabaseWriteError, {QStringLiteral("the library store is not open")})));
 }
 
 // --- Recording an accepted day

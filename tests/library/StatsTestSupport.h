@@ -66,17 +66,17 @@ protected:
     static QString DateKey(TDateTime day) { return FormatDateKey(day); }
 
     // A file in the kind's directory.
-    static void MakeFileIn(int kind, const QString& name) {
+    static void MakeFileIn(TPlanKind kind, const QString& name) {
         const QString dir = AppFilePath(PlanDirName(kind));
         ASSERT_TRUE(QDir().mkpath(dir));
         ASSERT_TRUE(WriteFileBytes(dir + QLatin1Char('/') + name, QByteArray()));
     }
     // An (empty) dated file of the kind; the fake reader supplies its positions.
-    static void MakePlanFile(int kind, TDateTime day) {
+    static void MakePlanFile(TPlanKind kind, TDateTime day) {
         MakeFileIn(kind, FormatDateKey(day, PlanExtension(kind)));
     }
     // A file in the kind's directory whose name is no date.
-    static void MakeStrayFile(int kind, const QString& name) { MakeFileIn(kind, name); }
+    static void MakeStrayFile(TPlanKind kind, const QString& name) { MakeFileIn(kind, name); }
     // A pending day: its current plan file with these positions.
     void Pending(TDateTime day, const QList<TPlanItem>& items) {
         MakePlanFile(pkCurrent, day);

@@ -71,7 +71,7 @@ protected:
 
     TDayLifecycle& Days() const { return *Form->Days(); }
     bool ClockMenuShown() const { return Form->ClockView()->ViewMenu()->menuAction()->isVisible(); }
-    bool Exists(int kind) const { return !ExistingPlanFilePath(kind, Today).isEmpty(); }
+    bool Exists(TPlanKind kind) const { return !ExistingPlanFilePath(kind, Today).isEmpty(); }
 
     void PlanToday() {
         FindChild<QPushButton>(*Form, "btnTimer")->click();

@@ -18,5 +18,4 @@ public:
 
 private:
     std::unique_ptr<QAbstractItemModelTester> FTester;
-    QtMessageHandler FPreviousHandler;
 };
