@@ -2,6 +2,7 @@
 
 #include "foundation/uArUtils.h"
 #include "library/uSongData.h"
+#include "ui/uNamed.h"
 #include "ui/uPositionTimeValidator.h"
 
 #include <QCheckBox>
@@ -16,11 +17,6 @@ namespace {
 
 // Only music has an audio file the director may point elsewhere.
 const QString kMusicCategory = QStringLiteral("1");
-
-template <class T> T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

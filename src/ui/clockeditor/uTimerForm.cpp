@@ -6,6 +6,7 @@
 #include "ui/clockeditor/uClockFileDialogs.h"
 #include "ui/clockeditor/uTimerMessages.h"
 #include "ui/uClockTree.h"
+#include "ui/uNamed.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,11 +26,6 @@ namespace {
 
 const QString PlacementSection = QStringLiteral("TimerWnd");
 constexpr int MinObjectsWidth = 150;
-
-template <class T> T* Named(T* object, const char* name) {
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
 
 } // namespace
 

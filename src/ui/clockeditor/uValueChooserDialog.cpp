@@ -1,5 +1,7 @@
 #include "ui/clockeditor/uValueChooserDialog.h"
 
+#include "ui/uNamed.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,15 +10,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class T> T* Named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TValueChooserDialog::TValueChooserDialog(const QStringList& offered, const QStringList& chosen,
                                          QWidget* parent)
