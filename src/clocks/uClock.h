@@ -109,6 +109,14 @@ public:
     // The value names the chooser offers for a characteristic cell.
     QStringList OfferedValues(const TClockObjData* row, int column) const;
 
+    // "Właściwości audycji": a broadcast row lasts `minutes` from its begin (the pinned begin,
+    // else the row's start), and the rows after it follow. False for any other row.
+    bool SetBroadcastRowLength(TClockObjData* row, int minutes);
+    // The begin the dialog shows for a broadcast row.
+    static int BroadcastRowBegin(const TClockObjData& row);
+    // "Reklama o - Właściwości": the title the advertisement blank's position will carry.
+    bool SetRowTitle(TClockObjData* row, const QString& title);
+
     // --- Totals
 
     // From the first row's start to the last row's end; 0 for an empty clock.
@@ -179,6 +187,9 @@ private:
     std::optional<int> FBroadcastBegin;
     std::optional<int> FBroadcastEnd;
 };
+
+// The advertisement blank ("Reklama o"), in a row of its own or as a broadcast's item.
+bool IsAdvertBlankRow(const TClockObjData& row);
 
 // The nearest fixed start before the position among the rows (broadcast rows' items included,
 // the first row counting as fixed), and the nearest fixed start from the position on.

@@ -1,5 +1,7 @@
+#include "clocks/uBroadcastList.h"
 #include "clocks/uClock.h"
 #include "clocks/uClockMessages.h"
+#include "clocks/uClockObjList.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uPrompt.h"
 #include "settings/uSettings.h"
@@ -153,4 +155,42 @@ bool TClock::SetBroadcastEnd(int seconds) {
     FBroadcastEnd = std::clamp(seconds, *FBroadcastBegin, SecsPerDay - 1);
     Touch();
     return true;
+}
+
+// --- Broadcast rows and the advertisement blank
+
+int TClock::BroadcastRowBegin(const TClockObjData& row) {
+    const auto* broadcast = dynamic_cast<const TBroadcast*>(row.Object());
+    return broadcast && broadcast->HasBegin() ? broadcast->BeginSeconds() : row.RowHour;
+}
+
+bool TClock::SetBroadcastRowLength(TClockObjData* row, int minutes) {
+    if (IndexOfRow(row) < 0 || !row->IsBroadcastRow() || minutes < 0)
+        return false;
+    auto& broadcast = static_cast<TBroadcast&>(*row->Object());
+    broadcast.EndTime = SecondsToDateTime(BroadcastRowBegin(*row) + minutes * 60);
+    if (!broadcast.IsPinned())
+        broadcast.SetPlayTime(minutes * 60);
+    row->SetPlayTime(broadcast.GetPlayTime());
+    RecalcFrom(row);
+    Touch();
+    return true;
+}
+
+bool TClock::SetRowTitle(TClockObjData* row, const QString& title) {
+    if (IndexOfRow(row) < 0 || !IsAdvertBlankRow(*row))
+        return false;
+    row->Object()->UserInfo = title;
+    Touch();
+    return true;
+}
+
+bool IsAdvertBlankRow(const TClockObjData& row) {
+    const TBaseClockObject* object = row.Object();
+    if (!object)
+        return false;
+    if (object->ObjType() == otBlank)
+        return object->Id == AdvertBlankId;
+    const auto* item = dynamic_cast<const TBroadcastItem*>(object);
+    return item && item->MasterId() == AdvertBlankId;
 }

@@ -4,6 +4,7 @@
 #include "foundation/uAppPaths.h"
 #include "ui/clockeditor/uAnyDelegate.h"
 #include "ui/clockeditor/uClockTimeDialog.h"
+#include "ui/clockeditor/uRowPropertiesDialogs.h"
 #include "ui/clockeditor/uValueChooserDialog.h"
 #include "ui/uClockTreeModel.h"
 
@@ -97,6 +98,8 @@ TClockTree::TClockTree(TClock& clock, QWidget* parent)
             &TClockTree::StateChanged);
 
     DialogRunner = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    CreateRowMenu();
+    connect(TreeClock, &QTreeView::doubleClicked, this, [this] { EditRowProperties(); });
     TreeClock->setItemDelegateForColumn(ccAnd, new TAnyDelegate(TreeClock));
     connect(TreeClock, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { EditCell(index); });
@@ -283,4 +286,76 @@ void TClockTree::EditChars(TClockObjData& row, int column) {
     TValueChooserDialog dialog(FClock.OfferedValues(&row, column), chosen, this);
     if (DialogRunner(dialog) && dialog.Choice().Changed())
         FClock.SetRowChars(&row, column, dialog.Choice().Text());
+}
+
+// --- Row properties and the row pop-up menu
+
+void TClockTree::CreateRowMenu() {
+    meRow = new QMenu(this);
+    meRow->setObjectName(QStringLiteral("meRow"));
+    const auto add = [this](const QString& caption, const char* name, auto run) {
+        QAction* action = meRow->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    acnRowUp = add(QStringLiteral("Przesuń w górę"), "acnRowUp", [this] { MoveUp(); });
+    acnRowDown = add(QStringLiteral("Przesuń w dół"), "acnRowDown", [this] { MoveDown(); });
+    acnRowDel = add(QStringLiteral("Usuń"), "acnRowDel", [this] { DeleteRow(); });
+    acnBroadcastProperties = add(QStringLiteral("Właściwości audycji"), "acnBroadcastProperties",
+                                 [this] { EditBroadcastProperties(); });
+    acnReklamaOProperties =
+        add(QStringLiteral("Właściwości"), "acnReklamaOProperties", [this] { EditTitle(); });
+    TreeClock->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeClock, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        UpdateRowMenu();
+        meRow->popup(TreeClock->viewport()->mapToGlobal(at));
+    });
+    connect(meRow, &QMenu::aboutToShow, this, &TClockTree::UpdateRowMenu);
+}
+
+void TClockTree::UpdateRowMenu() {
+    const bool editable = CellEditingAllowed();
+    acnRowUp->setEnabled(editable && CanMoveUp());
+    acnRowDown->setEnabled(editable && CanMoveDown());
+    acnRowDel->setEnabled(editable && CanDelete());
+    acnBroadcastProperties->setVisible(CanEditBroadcastProperties());
+    acnReklamaOProperties->setVisible(CanEditTitle());
+}
+
+bool TClockTree::CanEditBroadcastProperties() const {
+    const TClockObjData* row = FocusedRow();
+    return CellEditingAllowed() && row && row->IsBroadcastRow();
+}
+
+bool TClockTree::CanEditTitle() const {
+    const TClockObjData* row = FocusedRow();
+    return CellEditingAllowed() && row && IsAdvertBlankRow(*row);
+}
+
+bool TClockTree::EditBroadcastProperties() {
+    if (!CanEditBroadcastProperties())
+        return false;
+    TClockObjData* row = FocusedRow();
+    TBroadcastPropertiesDialog dialog(row->Object()->GetName(), TClock::BroadcastRowBegin(*row),
+                                      row->RowPlayTime, this);
+    if (DialogRunner(dialog))
+        FClock.SetBroadcastRowLength(row, dialog.Minutes());
+    emit StateChanged();
+    return true;
+}
+
+bool TClockTree::EditTitle() {
+    if (!CanEditTitle())
+        return false;
+    TClockObjData* row = FocusedRow();
+    TTitleDialog dialog(row->Object()->UserInfo, this);
+    if (DialogRunner(dialog))
+        FClock.SetRowTitle(row, dialog.Title());
+    emit StateChanged();
+    return true;
+}
+
+bool TClockTree::EditRowProperties() {
+    return EditBroadcastProperties() || EditTitle();
 }

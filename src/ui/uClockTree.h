@@ -55,6 +55,17 @@ public:
     // Runs a cell's dialog; replaceable so the window can be driven without a user.
     std::function<bool(QDialog&)> DialogRunner;
 
+    // "Właściwości audycji" of a focused broadcast row, "Właściwości" (the title) of a focused
+    // advertisement blank; what a double-click on a row runs. False when neither applies.
+    bool CanEditBroadcastProperties() const;
+    bool CanEditTitle() const;
+    bool EditBroadcastProperties();
+    bool EditTitle();
+    bool EditRowProperties();
+    // The row pop-up menu ("Przesuń w górę", "Przesuń w dół", "Usuń", "Właściwości audycji",
+    // "Właściwości"), its items shown and enabled for the focused row.
+    QMenu* RowMenu() const { return meRow; }
+
 signals:
     // The focus or the rows changed: the main window evaluates its actions again.
     void StateChanged();
@@ -71,6 +82,15 @@ private:
     void EditChars(TClockObjData& row, int column);
 
     bool FCellsEditable = false;
+    void CreateRowMenu();
+    void UpdateRowMenu();
+
+    QMenu* meRow = nullptr;
+    QAction* acnRowUp = nullptr;
+    QAction* acnRowDown = nullptr;
+    QAction* acnRowDel = nullptr;
+    QAction* acnBroadcastProperties = nullptr;
+    QAction* acnReklamaOProperties = nullptr;
 
     void CreateViewMenu();
     void FitColumns();

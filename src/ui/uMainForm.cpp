@@ -3,6 +3,7 @@
 #include "dayplan/uDayLifecycle.h"
 #include "dayplan/uStores.h"
 #include "foundation/uAppPaths.h"
+#include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uResultForm.h"
@@ -33,7 +34,8 @@ TMainForm::~TMainForm() {
     // The views first (they look at the day's list and clock), then the day itself (its clock
     // follows the category and broadcast lists), then the stores.
     delete FHistoryForm;
-    delete FClockTree;
+    delete FClockEditor;
+    FClockTree = nullptr;
     delete FResultForm;
     FDays.reset();
     if (FActivated)

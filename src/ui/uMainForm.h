@@ -134,6 +134,7 @@ private:
 
     std::unique_ptr<TDayLifecycle> FDays;
     TDayHistoryForm* FHistoryForm = nullptr;
+    TTimerForm* FClockEditor = nullptr;
     TClockTree* FClockTree = nullptr;
     TResultForm* FResultForm = nullptr;
     QMenu* FClockViewMenu = nullptr;

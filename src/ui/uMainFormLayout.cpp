@@ -1,4 +1,5 @@
 #include "dayplan/uDayLifecycle.h"
+#include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
@@ -228,8 +229,11 @@ void TMainForm::CreateViews() {
     FHistoryForm = new TDayHistoryForm(tbHistory);
     Dock(tbHistory, FHistoryForm);
 
-    FClockTree = new TClockTree(FDays->DayClock(), tbFuture);
-    Dock(tbFuture, FClockTree);
+    // The day's clock in the clock editor, docked: objects are dropped onto it and its cells are
+    // edited as in a clock of its own.
+    FClockEditor = new TTimerForm(FDays->DayClock(), tbFuture);
+    Dock(tbFuture, FClockEditor);
+    FClockTree = &FClockEditor->Tree();
     // The docked clock's column menu joins the main menu, before "&Pomoc".
     FClockViewMenu = FClockTree->ViewMenu();
     menuBar()->insertMenu(meHelp->menuAction(), FClockViewMenu);

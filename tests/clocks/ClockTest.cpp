@@ -111,6 +111,40 @@ TEST_F(ClockTest, TheEditorEditsOnlyTheCellsTheRowsObjectHas) {
     }
 }
 
+TEST_F(ClockTest, ABroadcastRowsLengthIsSetInMinutesAndTheRowsAfterFollow) {
+    TBroadcast* free = AddNewsBroadcast();
+    TBroadcast* pinned = AddPinnedBroadcast(QStringLiteral("Poranek"), 3600, 300);
+    Build({{Hits}, {free}, {Ballads}, {pinned}, {Hits}});
+    TClockObjData* freeRow = Clock->Row(1);
+    EXPECT_EQ(TClock::BroadcastRowBegin(*freeRow), freeRow->RowHour) << "its start";
+    Clock->Modified = false;
+    ASSERT_TRUE(Clock->SetBroadcastRowLength(freeRow, 5));
+    EXPECT_EQ(freeRow->RowPlayTime, 300);
+    EXPECT_EQ(Clock->Row(2)->RowHour, freeRow->RowHour + 300);
+    EXPECT_TRUE(Clock->Modified);
+
+    TClockObjData* pinnedRow = Clock->Row(3);
+    EXPECT_EQ(TClock::BroadcastRowBegin(*pinnedRow), 3600) << "its pinned begin";
+    ASSERT_TRUE(Clock->SetBroadcastRowLength(pinnedRow, 10));
+    EXPECT_EQ(pinnedRow->RowPlayTime, 600) << "from the begin to the new end";
+    EXPECT_EQ(Clock->Row(4)->RowHour, 3600 + 300) << "the row fixed at its old end stays";
+
+    EXPECT_FALSE(Clock->SetBroadcastRowLength(Clock->Row(0), 5)) << "no broadcast";
+    EXPECT_FALSE(Clock->SetBroadcastRowLength(nullptr, 5));
+}
+
+TEST_F(ClockTest, OnlyTheAdvertisementBlankTakesATitle) {
+    CategoryList->EnsurePredefined();
+    Build({{CategoryList->FindById(AdvertBlankId)}, {News}});
+    Clock->Modified = false;
+    EXPECT_TRUE(IsAdvertBlankRow(*Clock->Row(0)));
+    ASSERT_TRUE(Clock->SetRowTitle(Clock->Row(0), QStringLiteral("Blok o ósmej")));
+    EXPECT_EQ(Clock->Row(0)->Object()->UserInfo, QStringLiteral("Blok o ósmej"));
+    EXPECT_TRUE(Clock->Modified) << "so it can be saved";
+    EXPECT_FALSE(IsAdvertBlankRow(*Clock->Row(1)));
+    EXPECT_FALSE(Clock->SetRowTitle(Clock->Row(1), QStringLiteral("x")));
+}
+
 TEST_F(ClockTest, DurationTextUsesThePolishFormsOfEachPart) {
     struct TCase {
         int Seconds;

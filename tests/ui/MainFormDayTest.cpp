@@ -7,6 +7,8 @@
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "ui/clockeditor/uAvailableObjectsModel.h"
+#include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
@@ -19,7 +21,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -373,6 +377,37 @@ TEST_F(MainFormDay, ClosingWritesThePlannedDaysClock) {
     ASSERT_FALSE(Exists(pkPlanned));
     Form->close();
     EXPECT_TRUE(Exists(pkPlanned));
+}
+
+TEST_F(MainFormDay, AnEmptyClockBuiltByDroppingGeneratesADay) {
+    FindChild<QPushButton>(*Form, "btnEmptyTimer")->click();
+    ASSERT_EQ(Days().State(), dsFuture);
+    auto* editor = Form->findChild<TTimerForm*>(QStringLiteral("TimerForm"));
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->Docked());
+    auto& available =
+        dynamic_cast<TAvailableObjectsModel&>(*FindChild<QListView>(*editor, "TreeCat")->model());
+    QModelIndex category;
+    for (int row = 0; row < available.rowCount() && !category.isValid(); ++row)
+        if (available.ObjectAt(available.index(row, 0))->ObjType() == otCategory)
+            category = available.index(row, 0);
+    ASSERT_TRUE(category.isValid());
+    QAbstractItemModel& rows = *FindChild<QTreeView>(*editor, "TreeClock")->model();
+    while (Days().DayClock().ClockTotalTime() < 24 * 3600) {
+        const std::unique_ptr<QMimeData> drag(available.mimeData({category}));
+        ASSERT_TRUE(rows.dropMimeData(drag.get(), Qt::CopyAction, -1, 0, {}));
+    }
+    EXPECT_TRUE(Days().DayClock().Modified);
+    Days().Seed = 3;
+    FindChild<QAction>(*Form, "acnRand")->trigger();
+    ASSERT_EQ(Days().State(), dsPending);
+    // From midnight on, through the day (without a fixed hour near midnight the last
+    // stretch may end a few seconds short of it).
+    const TDayPlayList& list = Days().PlayList();
+    ASSERT_FALSE(list.IsEmpty());
+    const TResultSongData& last = list.Position(list.Count() - 1);
+    EXPECT_EQ(list.Position(0).Hour, 0);
+    EXPECT_GE(qint64(last.Hour) + last.PlayTime, qint64(23 * 3600) * 1000);
 }
 
 TEST_F(MainFormDay, ASecondActivationChangesNothing) {

@@ -20,11 +20,14 @@
 #include <QDialog>
 #include <QFont>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeView>
 #include <QWidget>
 #include <functional>
@@ -339,6 +342,48 @@ TEST_F(TimerFormCells, TheLinkIsSetInPlace) {
     ASSERT_TRUE(RowModel().setData(link, other));
     EXPECT_EQ(RowModel().index(0, ccAnd).data().toString(), other);
     EXPECT_FALSE(RowModel().flags(RowModel().index(1, ccAnd)) & Qt::ItemIsEditable) << "a list";
+}
+
+TEST_F(TimerFormTest, ABroadcastsLengthIsSetInItsProperties) {
+    ASSERT_TRUE(Drop(QStringLiteral("Serwis informacyjny")));
+    ASSERT_TRUE(Drop(QStringLiteral("Muzyka")));
+    TClockTree& tree = Form->Tree();
+    tree.FocusRow(Form->Clock().Row(0));
+    tree.RowMenu()->popup({0, 0});
+    EXPECT_TRUE(FindChild<QAction>(*tree.RowMenu(), "acnBroadcastProperties")->isVisible());
+    EXPECT_FALSE(FindChild<QAction>(*tree.RowMenu(), "acnReklamaOProperties")->isVisible());
+    tree.RowMenu()->hide();
+    tree.DialogRunner = [](QDialog& dialog) {
+        FindChild<QSpinBox>(dialog, "edtMinutes")->setValue(7);
+        EXPECT_EQ(FindChild<QLabel>(dialog, "lblEnd")->text(), QStringLiteral("00:07:00"));
+        return true;
+    };
+    ASSERT_TRUE(tree.EditRowProperties());
+    EXPECT_EQ(Form->Clock().Row(0)->RowPlayTime, 7 * 60);
+    EXPECT_EQ(Form->Clock().Row(1)->RowHour, 7 * 60) << "the next row follows";
+}
+
+TEST_F(TimerFormTest, OnlyATitleChangedMakesTheClockSavable) {
+    ASSERT_TRUE(Drop(QStringLiteral("Reklama o")));
+    TypeName(QStringLiteral("Z reklamą"));
+    Form->SaveFileChooser = [this](const QString&) { return ClockPath("reklama.ctm"); };
+    ASSERT_TRUE(Form->SaveAs());
+    QAction& save = *FindChild<QAction>(*Form, "acnClockSave");
+    ASSERT_FALSE(save.isEnabled());
+    TClockTree& tree = Form->Tree();
+    tree.FocusRow(Form->Clock().Row(0));
+    bool okAtFirst = true;
+    tree.DialogRunner = [&](QDialog& dialog) {
+        QPushButton& ok = *FindChild<QPushButton>(dialog, "btnOK");
+        okAtFirst = ok.isEnabled();
+        FindChild<QLineEdit>(dialog, "edtTitle")->setText(QStringLiteral("Blok o ósmej"));
+        ok.click();
+        return dialog.result() == QDialog::Accepted;
+    };
+    ASSERT_TRUE(tree.EditRowProperties());
+    EXPECT_FALSE(okAtFirst) << "OK only after the text changed";
+    EXPECT_EQ(Form->Clock().Row(0)->Object()->UserInfo, QStringLiteral("Blok o ósmej"));
+    EXPECT_TRUE(save.isEnabled());
 }
 
 class TimerFormFromMenu : public TimerFormTest {

@@ -30,24 +30,42 @@ constexpr int MinObjectsWidth = 150;
 } // namespace
 
 TTimerForm::TTimerForm(QWidget* parent)
-    : QMainWindow(parent), FClock(std::make_unique<TClock>(cmClock)) {
-    setObjectName(QStringLiteral("TimerForm"));
+    : QMainWindow(parent), FOwnClock(std::make_unique<TClock>(cmClock)), FClock(FOwnClock.get()) {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
+    Build();
+    resize(1000, 600);
+}
+
+TTimerForm::TTimerForm(TClock& dayClock, QWidget* parent)
+    : QMainWindow(parent), FClock(&dayClock), FDocked(true) {
+    setWindowFlags(Qt::Widget);
+    Build();
+}
+
+void TTimerForm::Build() {
+    setObjectName(QStringLiteral("TimerForm"));
     CreateActions();
     CreateLayout();
     CreateMenus();
     // The tree follows the clock's edits; the available objects follow the lists as well.
     FClock->OnListsChanged = [this] { ListsChanged(); };
+    if (FDocked) {
+        // The day's name stands in the tree's own label; the main window has the menus.
+        pnlTop->hide();
+        menuBar()->hide();
+        FTree->SetNameLabelVisible(true);
+    }
     ShowCaption();
     UpdateActions();
-    resize(1000, 600);
 }
 
 TTimerForm::~TTimerForm() {
     // The tree looks at the clock until it is gone.
     delete FTree;
     FTree = nullptr;
+    if (FClock)
+        FClock->OnListsChanged = nullptr;
 }
 
 void TTimerForm::CreateActions() {
@@ -70,8 +88,10 @@ void TTimerForm::CreateActions() {
     acnClockSave = Named(new QAction(QStringLiteral("Zapisz"), this), "acnClockSave");
     acnClockSave->setShortcut(QKeySequence::Save);
     acnClockSaveAs = Named(new QAction(QStringLiteral("Zapisz jako ..."), this), "acnClockSaveAs");
-    for (QAction* action : {acnDel, acnUp, acnDown, acnLoad, acnClockSave, acnClockSaveAs})
-        addAction(action);
+    // Docked, the main window's row actions have the keys.
+    if (!FDocked)
+        for (QAction* action : {acnDel, acnUp, acnDown, acnLoad, acnClockSave, acnClockSaveAs})
+            addAction(action);
 
     connect(acnAdd, &QAction::triggered, this, [] { ShowError(TimerNotImplemented); });
     connect(acnDel, &QAction::triggered, this, [this] { FTree->DeleteRow(); });
@@ -158,11 +178,12 @@ void TTimerForm::CreateMenus() {
     meFile->addAction(acnLoad);
     meFile->addAction(acnClockSave);
     meFile->addAction(acnClockSaveAs);
-    menuBar()->addMenu(FTree->ViewMenu());
+    if (!FDocked)
+        menuBar()->addMenu(FTree->ViewMenu());
 }
 
 void TTimerForm::UpdateActions() {
-    const bool editable = !FReadOnly;
+    const bool editable = !FReadOnly && !FDocked;
     acnDel->setEnabled(editable && FTree->CanDelete());
     acnUp->setEnabled(acnDel->isEnabled() && FTree->CanMoveUp());
     acnDown->setEnabled(acnDel->isEnabled() && FTree->CanMoveDown());
@@ -249,7 +270,7 @@ bool TTimerForm::Save() {
 }
 
 bool TTimerForm::MayClose() {
-    if (FReadOnly || !FClock->Modified)
+    if (FDocked || FReadOnly || !FClock->Modified)
         return true;
     if (!AskYesNo(TimerSaveChangesQuestion))
         return true;
@@ -261,6 +282,10 @@ bool TTimerForm::MayClose() {
 }
 
 void TTimerForm::closeEvent(QCloseEvent* event) {
+    if (FDocked) {
+        event->accept();
+        return;
+    }
     if (!MayClose()) {
         event->ignore();
         return;
@@ -271,7 +296,7 @@ void TTimerForm::closeEvent(QCloseEvent* event) {
 
 void TTimerForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!FPlaced) {
+    if (!FPlaced && !FDocked) {
         FPlaced = true;
         RestorePlacement();
     }

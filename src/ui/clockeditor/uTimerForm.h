@@ -20,14 +20,20 @@ class TClockTree;
 // "Zegar": the window in which a clock is built from the objects of the category list and the
 // broadcasts, dragged from "Dostępne kategorie i audycje" onto the clock's rows, and kept in a
 // clock file. Opened empty ("&Nowy"), on a file ("&Edycja"), or on a file to look at only
-// ("&Oglądaj", nothing can be changed).
+// ("&Oglądaj", nothing can be changed). Docked in the main window it shows the clock of a
+// future day, which the day writes itself: no name field, no tool bar, no file menu, no
+// question when it goes; its "&Widok" joins the main menu.
 class TTimerForm final : public QMainWindow {
     Q_OBJECT
 public:
+    // The clock editor, on a clock of its own.
     explicit TTimerForm(QWidget* parent = nullptr);
+    // Docked on the day's clock, which must outlive the view.
+    TTimerForm(TClock& dayClock, QWidget* parent);
     ~TTimerForm() override;
 
     TClock& Clock() { return *FClock; }
+    bool Docked() const { return FDocked; }
     TClockTree& Tree() { return *FTree; }
     const QString& FileName() const { return FFileName; }
     const QString& FileDir() const { return FFileDir; }
@@ -69,7 +75,11 @@ private:
     void RestorePlacement();
     void SavePlacement() const;
 
-    std::unique_ptr<TClock> FClock;
+    void Build();
+
+    std::unique_ptr<TClock> FOwnClock;
+    TClock* FClock = nullptr;
+    bool FDocked = false;
     TAvailableObjectsModel* FObjects = nullptr;
     QString FFileName;
     QString FFileDir;
