@@ -59,9 +59,13 @@ void TBroadcastWindowModel::ApplyEdit(const TClock& editor, const QString& name)
     TBroadcast* broadcast = SelectedBroadcast();
     if (broadcast == nullptr)
         return;
+    const bool renamed = broadcast->ObjName() != name;
     editor.BroadcastFromRows(*broadcast, name);
     editor.ApplyBroadcastTimes(*broadcast);
     FList.SetModified(true);
+    // A new name has been told already; new times alone change the name shown with them.
+    if (!renamed)
+        FList.NotifyListeners(nkChanged, broadcast);
 }
 
 bool TBroadcastWindowModel::DeleteSelected() {

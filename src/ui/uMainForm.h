@@ -63,6 +63,9 @@ public:
     // chosen file to look at; nullptr when no file was chosen or it could not be read.
     enum class TClockEditorUse { New, Edit, View };
     TTimerForm* OpenClockEditor(TClockEditorUse use);
+    // "&Zegar" → "&Audycje" and "&Kategorie", modal.
+    void OpenBroadcastsWindow();
+    void OpenCategoriesWindow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +106,8 @@ private:
     QPushButton* btnTimer = nullptr;
     QPushButton* btnEmptyTimer = nullptr;
     QMenu* meClock = nullptr;
+    QAction* meBroadcasts = nullptr;
+    QAction* meCategories = nullptr;
     QAction* meClockNew = nullptr;
     QAction* meClockEdit = nullptr;
     QAction* meClockView = nullptr;

@@ -1,6 +1,7 @@
 #include "dayplan/uDayLifecycle.h"
 #include "settings/uSettings.h"
 #include "ui/clockeditor/uClockFileDialogs.h"
+#include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
@@ -120,6 +121,8 @@ void TMainForm::ConnectActions() {
     connect(btnEmptyTimer, &QPushButton::clicked, this,
             day([](TDayLifecycle& d) { d.StartEmptyClock(); }));
     connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(meBroadcasts, &QAction::triggered, this, &TMainForm::OpenBroadcastsWindow);
+    connect(meCategories, &QAction::triggered, this, &TMainForm::OpenCategoriesWindow);
     connect(meClockNew, &QAction::triggered, this,
             [this] { OpenClockEditor(TClockEditorUse::New); });
     connect(meClockEdit, &QAction::triggered, this,
@@ -149,9 +152,10 @@ void TMainForm::ConnectActions() {
             onRows([](TResultForm& list) { list.DeletePosition(); },
                    [](TClockTree& clock) { clock.DeleteRow(); }));
     connect(acnTimerNewItem, &QAction::triggered, this, [this] {
-        // A planned day's clock has no add action of its own (rows come with the clock editor).
         if (ShownState() == dsPending && FResultForm)
             FResultForm->AddItem();
+        else if (ShownState() == dsFuture && FClockEditor && FClockEditor->AddEnabled())
+            FClockEditor->Add();
         UpdateActions();
     });
     connect(acnPrint, &QAction::triggered, this, [this] {

@@ -195,6 +195,10 @@ void TMainForm::CreatePages() {
 void TMainForm::CreateMenus() {
     meClock = menuBar()->addMenu(QStringLiteral("&Zegar"));
     meClock->setObjectName(QStringLiteral("meClock"));
+    meBroadcasts = meClock->addAction(QStringLiteral("&Audycje"));
+    meCategories = meClock->addAction(QStringLiteral("&Kategorie"));
+    meBroadcasts->setObjectName(QStringLiteral("meBroadcasts"));
+    meCategories->setObjectName(QStringLiteral("meCategories"));
     QMenu* clocks = meClock->addMenu(QStringLiteral("&Zegary"));
     meClockNew = clocks->addAction(QStringLiteral("&Nowy"));
     meClockEdit = clocks->addAction(QStringLiteral("&Edycja"));

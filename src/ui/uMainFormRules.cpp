@@ -1,4 +1,5 @@
 #include "dayplan/uDayLifecycle.h"
+#include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
@@ -19,8 +20,12 @@ void TMainForm::UpdateActions() {
     const TDayState state = ShownState();
     const bool dayOpen = state == dsPending || state == dsFuture;
 
-    acnTimerNewItem->setVisible(state == dsPending && FResultForm);
-    acnTimerNewItem->setEnabled(state == dsPending && FResultForm && FResultForm->CanAddItem());
+    // On a future day the add action is the docked clock's own "Dodaj".
+    const bool listAdds = state == dsPending && FResultForm;
+    const bool clockAdds = state == dsFuture && FClockEditor && FClockEditor->AddShown();
+    acnTimerNewItem->setVisible(listAdds || clockAdds);
+    acnTimerNewItem->setEnabled((listAdds && FResultForm->CanAddItem()) ||
+                                (clockAdds && FClockEditor->AddEnabled()));
 
     for (QAction* action :
          {acnTimerUp, acnTimerDown, acnTimerDelItem, acnRand, acnAccept, acnSavePlayListAsMix,

@@ -1,3 +1,5 @@
+#include "clocks/uBroadcastList.h"
+#include "ui/broadcasts/uBroadcastsForm.h"
 #include "ui/clockeditor/uTimerForm.h"
 #include "ui/uMainForm.h"
 
@@ -20,3 +22,12 @@ TTimerForm* TMainForm::OpenClockEditor(TClockEditorUse use) {
     editor->show();
     return editor;
 }
+
+void TMainForm::OpenBroadcastsWindow() {
+    if (!BroadcastList)
+        return;
+    TBroadcastsForm window(*BroadcastList, this);
+    window.exec();
+}
+
+void TMainForm::OpenCategoriesWindow() {}

@@ -96,6 +96,14 @@ TEST_F(BroadcastEditingTest, AnEditIsWrittenBackIntoTheSameBroadcast) {
     EXPECT_TRUE(BroadcastList->Modified());
     ASSERT_EQ(listener.Events.size(), 1u) << "clocks showing it hear of the new name";
     EXPECT_EQ(listener.Events[0].Kind, nkChanged);
+
+    // New times under the same name change the name the clocks show.
+    std::unique_ptr<TClock> again = window.EditEditor();
+    ASSERT_TRUE(again->SetBroadcastBegin(Hms(9, 0, 0)));
+    window.ApplyEdit(*again, QStringLiteral("Serwis krótki"));
+    ASSERT_EQ(listener.Events.size(), 2u);
+    EXPECT_EQ(listener.Events[1].Kind, nkChanged);
+    EXPECT_TRUE(First->IsPinned());
     BroadcastList->RemoveListener(&listener);
 }
 

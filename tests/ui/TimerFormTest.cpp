@@ -1,3 +1,4 @@
+#include "ClockDrops.h"
 #include "FindChild.h"
 #include "ModelCheck.h"
 #include "clocks/uBroadcastList.h"
@@ -77,21 +78,9 @@ protected:
     QTreeView& Rows() const { return *FindChild<QTreeView>(*Form, "TreeClock"); }
     QAbstractItemModel& RowModel() const { return *Rows().model(); }
 
-    // The available object of that name, as the drag from it carries it.
-    std::unique_ptr<QMimeData> DragOf(const QString& name) const {
-        QAbstractItemModel& model = *Objects().model();
-        for (int row = 0; row < model.rowCount(); ++row) {
-            const QModelIndex index = model.index(row, 0);
-            if (index.data().toString() == name)
-                return std::unique_ptr<QMimeData>(model.mimeData({index}));
-        }
-        ADD_FAILURE() << "no available object " << S(name);
-        return std::make_unique<QMimeData>();
-    }
-    // Let go between the rows before `row` (-1: below the last row), or on `on`.
+    std::unique_ptr<QMimeData> DragOf(const QString& name) const { return ::DragOf(*Form, name); }
     bool Drop(const QString& name, int row = -1, const QModelIndex& on = {}) {
-        const std::unique_ptr<QMimeData> data = DragOf(name);
-        return RowModel().dropMimeData(data.get(), Qt::CopyAction, on.isValid() ? -1 : row, 0, on);
+        return DropOnClock(*Form, name, row, on);
     }
     QStringList RowNames() const {
         QStringList names;

@@ -1,8 +1,8 @@
 #include "ui/clockeditor/uRowPropertiesDialogs.h"
 
 #include "foundation/uArUtils.h"
+#include "ui/uDialogButtons.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,22 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-namespace {
-
-// OK and "Anuluj" under the fields; OK is returned.
-QPushButton* AddButtons(QDialog& dialog, QVBoxLayout& layout) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout.addWidget(buttons);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    return ok;
-}
-
-} // namespace
 
 TBroadcastPropertiesDialog::TBroadcastPropertiesDialog(const QString& name, int beginSeconds,
                                                        int lengthSeconds, QWidget* parent)
@@ -53,7 +37,7 @@ TBroadcastPropertiesDialog::TBroadcastPropertiesDialog(const QString& name, int 
     fields->addRow(QStringLiteral("Koniec:"), lblEnd);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    btnOK = AddButtons(*this, *layout);
+    btnOK = AddOkCancelButtons(*this, *layout);
 
     connect(edtMinutes, &QSpinBox::valueChanged, this, &TBroadcastPropertiesDialog::ShowEnd);
     ShowEnd();
@@ -79,7 +63,7 @@ TTitleDialog::TTitleDialog(const QString& title, QWidget* parent) : QDialog(pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(note);
-    btnOK = AddButtons(*this, *layout);
+    btnOK = AddOkCancelButtons(*this, *layout);
     // Only a changed text is taken.
     btnOK->setEnabled(false);
     connect(edtTitle, &QLineEdit::textChanged, this, [this] { btnOK->setEnabled(true); });

@@ -1,5 +1,6 @@
 #include "ui/clockeditor/uTimerForm.h"
 
+#include "clocks/uClockObjList.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uPrompt.h"
 #include "ui/clockeditor/uAvailableObjectsModel.h"
@@ -15,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStyle>
@@ -29,10 +32,13 @@ constexpr int MinObjectsWidth = 150;
 
 } // namespace
 
-TTimerForm::TTimerForm(QWidget* parent)
-    : QMainWindow(parent), FOwnClock(std::make_unique<TClock>(cmClock)), FClock(FOwnClock.get()) {
+TTimerForm::TTimerForm(QWidget* parent) : TTimerForm(std::make_unique<TClock>(cmClock), parent) {}
+
+TTimerForm::TTimerForm(std::unique_ptr<TClock> editor, QWidget* parent)
+    : QMainWindow(parent), FOwnClock(std::move(editor)), FClock(FOwnClock.get()) {
     setWindowFlag(Qt::Window);
-    setAttribute(Qt::WA_DeleteOnClose);
+    // The broadcast window reads the rows after the editor closed.
+    setAttribute(Qt::WA_DeleteOnClose, Mode() != cmBroadcast);
     Build();
     resize(1000, 600);
 }
@@ -56,6 +62,8 @@ void TTimerForm::Build() {
         menuBar()->hide();
         FTree->SetNameLabelVisible(true);
     }
+    ApplyMode();
+    ShowName();
     ShowCaption();
     UpdateActions();
 }
@@ -88,6 +96,10 @@ void TTimerForm::CreateActions() {
     acnClockSave = Named(new QAction(QStringLiteral("Zapisz"), this), "acnClockSave");
     acnClockSave->setShortcut(QKeySequence::Save);
     acnClockSaveAs = Named(new QAction(QStringLiteral("Zapisz jako ..."), this), "acnClockSaveAs");
+    acnOK = Named(new QAction(QStringLiteral("Zapisz audycję"), this), "acnOK");
+    acnCatEdit = Named(new QAction(QStringLiteral("Edytuj"), this), "acnCatEdit");
+    acnCatEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    acnCatEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     // Docked, the main window's row actions have the keys.
     if (!FDocked)
         for (QAction* action : {acnDel, acnUp, acnDown, acnLoad, acnClockSave, acnClockSaveAs})
@@ -100,6 +112,8 @@ void TTimerForm::CreateActions() {
     connect(acnLoad, &QAction::triggered, this, &TTimerForm::Open);
     connect(acnClockSave, &QAction::triggered, this, &TTimerForm::Save);
     connect(acnClockSaveAs, &QAction::triggered, this, &TTimerForm::SaveAs);
+    connect(acnOK, &QAction::triggered, this, &TTimerForm::AcceptBroadcast);
+    connect(acnCatEdit, &QAction::triggered, this, &TTimerForm::EditSelectedObject);
 }
 
 QWidget* TTimerForm::CreateTopPanel() {
@@ -126,6 +140,8 @@ QWidget* TTimerForm::CreateTopPanel() {
     layout->addWidget(edtName);
     layout->addSpacing(12);
     layout->addWidget(tbTimer);
+    layout->addSpacing(12);
+    layout->addWidget(CreateTimesPanel());
     layout->addStretch(1);
     return pnlTop;
 }
@@ -144,6 +160,17 @@ QWidget* TTimerForm::CreateObjectsPanel() {
     TreeCat->setDragDropMode(QAbstractItemView::DragOnly);
     TreeCat->setDefaultDropAction(Qt::CopyAction);
     TreeCat->setMinimumWidth(MinObjectsWidth);
+    TreeCat->addAction(acnCatEdit);
+    meObjects = Named(new QMenu(TreeCat), "meObjects");
+    meObjects->addAction(acnCatEdit);
+    TreeCat->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeCat, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        UpdateActions();
+        meObjects->popup(TreeCat->viewport()->mapToGlobal(point));
+    });
+    connect(TreeCat, &QListView::doubleClicked, this, &TTimerForm::EditSelectedObject);
+    connect(TreeCat->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TTimerForm::UpdateActions);
     layout->addWidget(lblObjects);
     layout->addWidget(TreeCat, 1);
     return pnlObjects;
@@ -160,7 +187,14 @@ void TTimerForm::CreateLayout() {
     FTree->SetNameLabelVisible(false);
     FTree->AcceptDrops(true);
     FTree->SetCellsEditable(true);
-    connect(FTree, &TClockTree::StateChanged, this, &TTimerForm::UpdateActions);
+    connect(FTree, &TClockTree::StateChanged, this, [this] {
+        ShowBroadcastTimes();
+        UpdateActions();
+    });
+    // A broadcast's rows are fixed from its begin on: before one is picked, no cell is edited.
+    FTree->MayEditCells = [this] {
+        return Mode() != cmBroadcast || FClock->BroadcastBegin().has_value();
+    };
 
     splMain = Named(new QSplitter(Qt::Horizontal, central), "splMain");
     splMain->addWidget(FTree);
@@ -170,6 +204,7 @@ void TTimerForm::CreateLayout() {
     splMain->setCollapsible(1, false);
     splMain->setSizes({700, 300});
     layout->addWidget(splMain, 1);
+    layout->addWidget(CreateBottomPanel());
     setCentralWidget(central);
 }
 
@@ -188,10 +223,49 @@ void TTimerForm::UpdateActions() {
     acnUp->setEnabled(acnDel->isEnabled() && FTree->CanMoveUp());
     acnDown->setEnabled(acnDel->isEnabled() && FTree->CanMoveDown());
     acnClockSave->setEnabled(editable && FClock->Modified && !FFileName.isEmpty());
-    acnClockSaveAs->setEnabled(editable);
+    acnClockSaveAs->setEnabled(editable && Mode() == cmClock);
+    acnLoad->setEnabled(Mode() == cmClock);
+    acnOK->setEnabled(FClock->Modified);
+    btnOK->setEnabled(acnOK->isEnabled());
+    const TClockObjData* focused = FTree->FocusedRow();
+    const bool onBroadcastRow = focused != nullptr && focused->IsBroadcastRow();
+    acnCatEdit->setEnabled(!FReadOnly && ObjectEditor && SelectedObject() != nullptr &&
+                           !onBroadcastRow);
+}
+
+bool TTimerForm::AddShown() const {
+    return acnAdd->isVisible();
+}
+
+bool TTimerForm::AddEnabled() const {
+    return acnAdd->isEnabled();
+}
+
+void TTimerForm::Add() {
+    acnAdd->trigger();
+}
+
+TBaseClockObject* TTimerForm::SelectedObject() const {
+    TBaseClockObject* object = FObjects->ObjectAt(TreeCat->currentIndex());
+    return object != nullptr && object->ObjType() != otBroadcast ? object : nullptr;
+}
+
+bool TTimerForm::EditSelectedObject() {
+    UpdateActions();
+    TBaseClockObject* object = SelectedObject();
+    if (!acnCatEdit->isEnabled() || object == nullptr || !ObjectEditor(*object))
+        return false;
+    // The items of broadcasts follow their master at once; the file follows now, not at exit.
+    if (CategoryList)
+        CategoryList->SaveCategories(true);
+    return true;
 }
 
 void TTimerForm::ShowCaption() {
+    if (Mode() == cmBroadcast) {
+        setWindowTitle(TimerBroadcastCaption);
+        return;
+    }
     const QString path = FFileDir.isEmpty() ? QString() : FFileDir + QLatin1Char('/') + FFileName;
     setWindowTitle(path.isEmpty() ? TimerClockCaption
                                   : TimerFileCaption.arg(TimerClockCaption, path));
@@ -286,12 +360,13 @@ void TTimerForm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!MayClose()) {
+    if (!(Mode() == cmBroadcast ? MayCloseBroadcast() : MayClose())) {
         event->ignore();
         return;
     }
     SavePlacement();
     event->accept();
+    emit Finished();
 }
 
 void TTimerForm::showEvent(QShowEvent* event) {

@@ -1,0 +1,9 @@
+#pragma once
+
+class QBoxLayout;
+class QDialog;
+class QPushButton;
+
+// "OK" and "Anuluj" at the foot of a dialog, accepting and rejecting it; returns "OK" (named
+// btnOK) for the dialogs that enable it only after a change.
+QPushButton* AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout);
