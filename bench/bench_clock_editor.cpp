@@ -3,12 +3,10 @@
 // it, scrolling from the first row to the last, and dropping one more category onto it.
 // Runs on the offscreen platform unless another is chosen.
 
+#include "BenchStation.h"
 #include "clocks/uBroadcastList.h"
 #include "clocks/uClock.h"
 #include "clocks/uClockObjList.h"
-#include "foundation/uAppPaths.h"
-#include "settings/uDefaultStation.h"
-#include "settings/uSettings.h"
 #include "ui/clockeditor/uTimerForm.h"
 
 #include <QAbstractItemModel>
@@ -18,7 +16,6 @@
 #include <QListView>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <cstdio>
@@ -36,18 +33,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QString error;
-    if (!dir.isValid() || CreateStation(dir.path(), &error) != TStationCreation::scCreated) {
-        std::fprintf(stderr, "no station: %s\n", qPrintable(error));
+    const QTemporaryDir dir;
+    if (!OpenScratchStation(dir))
         return 1;
-    }
-    SetProgramDir(dir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       dir.filePath(QStringLiteral(".settings")));
-    InitOptions();
-    CreateCategoryList();
-    CreateBroadcastList();
     const QString path = QDir(dir.filePath(QStringLiteral("Zegary")))
                              .filePath(QStringLiteral("Dzień powszedni.ctm"));
 

@@ -2,15 +2,12 @@
 // ident fixed at the full hour, the hourly news broadcast and fourteen slots of categories and
 // advertisement blanks (384 rows, 72 broadcast items under them).
 
+#include "BenchStation.h"
 #include "clocks/uBroadcastList.h"
 #include "clocks/uClock.h"
 #include "clocks/uClockObjList.h"
-#include "foundation/uAppPaths.h"
-#include "settings/uDefaultStation.h"
-#include "settings/uSettings.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
@@ -60,19 +57,9 @@ void BuildDay(TClock& clock) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    QString error;
-    if (!dir.isValid() || CreateStation(dir.path(), &error) != TStationCreation::scCreated) {
-        std::fprintf(stderr, "no station: %s\n", qPrintable(error));
+    const QTemporaryDir dir;
+    if (!OpenScratchStation(dir))
         return 1;
-    }
-    SetProgramDir(dir.path());
-    // The per-user settings stay in the scratch station too.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       dir.filePath(QStringLiteral(".settings")));
-    InitOptions();
-    CreateCategoryList();
-    CreateBroadcastList();
 
     const int runs = 50;
     const QString path = dir.filePath(QStringLiteral("pomiar.ctm"));

@@ -97,7 +97,6 @@ TClockTree::TClockTree(TClock& clock, QWidget* parent)
     connect(TreeClock->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TClockTree::StateChanged);
 
-    DialogRunner = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     CreateRowMenu();
     connect(TreeClock, &QTreeView::doubleClicked, this, [this] { EditRowProperties(); });
     TreeClock->setItemDelegateForColumn(ccAnd, new TAnyDelegate(TreeClock));

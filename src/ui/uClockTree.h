@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/uDialogRunner.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -53,7 +55,7 @@ public:
     // Opens the cell's editor, as a click on the cell does; false when the cell is not edited.
     bool EditCell(const QModelIndex& index);
     // Runs a cell's dialog; replaceable so the window can be driven without a user.
-    std::function<bool(QDialog&)> DialogRunner;
+    TDialogRunner DialogRunner = RunModalDialog;
 
     // "Właściwości audycji" of a focused broadcast row, "Właściwości" (the title) of a focused
     // advertisement blank; what a double-click on a row runs. False when neither applies.

@@ -14,6 +14,7 @@ class QPushButton;
 class QShortcut;
 class QStackedWidget;
 class QToolBar;
+class TBaseClockObject;
 class TClockTree;
 class TDayHistoryForm;
 class TDayLifecycle;
@@ -66,6 +67,8 @@ public:
     // "&Zegar" → "&Audycje" and "&Kategorie", modal.
     void OpenBroadcastsWindow();
     void OpenCategoriesWindow();
+    // "Edytuj" of the clock editors: the object dialog on a category-list object, its name kept.
+    std::function<bool(TBaseClockObject&)> ObjectEditor();
 
 protected:
     void showEvent(QShowEvent* event) override;

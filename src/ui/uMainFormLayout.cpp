@@ -236,6 +236,7 @@ void TMainForm::CreateViews() {
     // The day's clock in the clock editor, docked: objects are dropped onto it and its cells are
     // edited as in a clock of its own.
     FClockEditor = new TTimerForm(FDays->DayClock(), tbFuture);
+    FClockEditor->ObjectEditor = ObjectEditor();
     Dock(tbFuture, FClockEditor);
     FClockTree = &FClockEditor->Tree();
     // The docked clock's column menu joins the main menu, before "&Pomoc".

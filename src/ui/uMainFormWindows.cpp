@@ -1,5 +1,9 @@
 #include "clocks/uBroadcastList.h"
+#include "clocks/uClockObjList.h"
+#include "library/uDBMainBase.h"
 #include "ui/broadcasts/uBroadcastsForm.h"
+#include "ui/categories/uCategoriesForm.h"
+#include "ui/categories/uObjDialog.h"
 #include "ui/clockeditor/uTimerForm.h"
 #include "ui/uMainForm.h"
 
@@ -13,6 +17,7 @@ TTimerForm* TMainForm::OpenClockEditor(TClockEditorUse use) {
             return nullptr;
     }
     auto* editor = new TTimerForm(this);
+    editor->ObjectEditor = ObjectEditor();
     editor->OpenFileChooser = ClockFileChooser;
     if (!path.isEmpty() && !editor->OpenFile(path)) {
         delete editor;
@@ -27,7 +32,19 @@ void TMainForm::OpenBroadcastsWindow() {
     if (!BroadcastList)
         return;
     TBroadcastsForm window(*BroadcastList, this);
+    window.ObjectEditor = ObjectEditor();
     window.exec();
 }
 
-void TMainForm::OpenCategoriesWindow() {}
+void TMainForm::OpenCategoriesWindow() {
+    if (!CategoryList)
+        return;
+    TCategoriesForm window(*CategoryList, MainBase.get(), this);
+    window.exec();
+}
+
+std::function<bool(TBaseClockObject&)> TMainForm::ObjectEditor() {
+    return [this](TBaseClockObject& object) {
+        return CategoryList && EditClockObject(*CategoryList, object, MainBase.get(), this, false);
+    };
+}

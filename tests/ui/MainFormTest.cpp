@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,22 @@ TEST(MainForm, IsTitledAndMakesThePlanDirectoryOnly) {
     EXPECT_TRUE(QFileInfo(station.Path(QStringLiteral("Plan"))).isDir());
     for (const char* dir : {"Plan/Historia", "Plan/Biezacy", "Plan/Plan"})
         EXPECT_FALSE(QFileInfo::exists(station.Path(QString::fromLatin1(dir)))) << dir;
+}
+
+TEST(MainForm, TheClockMenuLeadsToBroadcastsCategoriesAndClocks) {
+    TTempStation station;
+    TMainForm form;
+    QStringList items;
+    for (const QAction* item : FindChild<QMenu>(form, "meClock")->actions())
+        items.append(item->text());
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Audycje"), QStringLiteral("&Kategorie"),
+                                  QStringLiteral("&Zegary")}));
+    QStringList clocks;
+    for (const QAction* item :
+         FindChild<QMenu>(form, "meClock")->actions().last()->menu()->actions())
+        clocks.append(item->text());
+    EXPECT_EQ(clocks, (QStringList{QStringLiteral("&Nowy"), QStringLiteral("&Edycja"),
+                                   QStringLiteral("&Oglądaj")}));
 }
 
 TEST(MainForm, ALibraryThatCannotOpenEndsTheProgramWritingNoSettings) {

@@ -7,6 +7,7 @@
 #include "dayplan/uStores.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "support/TestFiles.h"
 #include "support/TestText.h"
 #include "ui/clockeditor/uAvailableObjectsModel.h"
 #include "ui/clockeditor/uTimerForm.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -243,6 +245,33 @@ TEST_F(TimerFormTest, AnObjectAddedToTheListsIsAvailableAtOnce) {
     EXPECT_TRUE(Drop(QStringLiteral("Żółta cisza")));
 }
 
+TEST_F(TimerFormTest, EditOpensTheObjectDialogOnTheSelectedCategoryAndSavesTheList) {
+    QListView& objects = Objects();
+    auto& model = dynamic_cast<TAvailableObjectsModel&>(*objects.model());
+    QAction& edit = *FindChild<QAction>(*Form, "acnCatEdit");
+    EXPECT_EQ(edit.shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    std::vector<QString> edited;
+    Form->ObjectEditor = [&](TBaseClockObject& object) {
+        edited.push_back(object.ObjName());
+        return true;
+    };
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row, 0);
+        objects.setCurrentIndex(index);
+        const bool isBroadcast = model.ObjectAt(index)->ObjType() == otBroadcast;
+        EXPECT_EQ(Form->EditSelectedObject(), !isBroadcast) << S(index.data().toString());
+    }
+    EXPECT_EQ(edited.size(), std::size_t(model.rowCount() - BroadcastList->BroadcastCount()));
+    EXPECT_TRUE(ReadFileBytes(Station.Path(CategoryListFileName)).contains("Lista poranna"))
+        << "the list written at once";
+
+    // Not while a broadcast row has the focus.
+    ASSERT_TRUE(Drop(QStringLiteral("Serwis informacyjny")));
+    Form->Tree().FocusRow(Form->Clock().Row(0));
+    objects.setCurrentIndex(model.index(model.rowCount() - 1, 0));
+    EXPECT_FALSE(Form->EditSelectedObject());
+}
+
 // A clock of a category, a list and another category, for editing cells.
 class TimerFormCells : public TimerFormTest {
 protected:
@@ -285,6 +314,28 @@ TEST_F(TimerFormCells, AFixedHourMovesTheRowsAfterIt) {
     EXPECT_TRUE(Form->Clock().Modified);
     const QModelIndex hour = RowModel().index(1, ccHour);
     EXPECT_TRUE(hour.data(Qt::FontRole).value<QFont>().bold());
+}
+
+TEST_F(TimerFormCells, TypedTimesAreReadWithTheirZeros) {
+    const struct {
+        int Column;
+        const char* Typed;
+        int Seconds;
+    } cases[] = {
+        {ccHour, "010:20:00", 10 * 3600 + 20 * 60},
+        {ccHour, "000:00:05", 5},
+        {ccTime, "00:04:05", 245},
+        {ccTime, "00:10:00", 600},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        ASSERT_TRUE(EditCell(1, c.Column, [&](QDialog& dialog) {
+            FindChild<QCheckBox>(dialog, "chbExact")->setChecked(true);
+            FindChild<QLineEdit>(dialog, "edtTime")->setText(QString::fromLatin1(c.Typed));
+        }));
+        const TClockObjData& row = *Form->Clock().Row(1);
+        EXPECT_EQ(c.Column == ccHour ? row.RowHour : row.RowPlayTime, c.Seconds);
+    }
 }
 
 TEST_F(TimerFormCells, AnUnfixedHourCannotBeTyped) {

@@ -1,10 +1,10 @@
 #include "ui/clockeditor/uClockTimeDialog.h"
 
 #include "foundation/uArUtils.h"
+#include "ui/uDialogButtons.h"
 #include "ui/uMaskedDigits.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,19 +58,12 @@ TClockTimeDialog::TClockTimeDialog(TUse use, int seconds, bool ticked, bool wide
     chbExact->setObjectName(QStringLiteral("chbExact"));
     chbExact->setChecked(ticked);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    btnOK = buttons->button(QDialogButtonBox::Ok);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Czas:"), edtTime);
     fields->addRow(QString(), chbExact);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    btnOK = AddOkCancelButtons(*this, *layout);
 
     connect(chbExact, &QCheckBox::toggled, this, &TClockTimeDialog::UpdateControls);
     UpdateControls();
@@ -82,7 +75,8 @@ void TClockTimeDialog::UpdateControls() {
 }
 
 int TClockTimeDialog::Seconds() const {
-    return ParseDurationHMS(edtTime->text());
+    // The mask's blank is the digit 0, which text() would leave out ("00:03:30" as ":3:3").
+    return ParseDurationHMS(edtTime->displayText());
 }
 
 bool TClockTimeDialog::Ticked() const {
