@@ -1,12 +1,15 @@
 #include "FindChild.h"
 #include "cli/uDemoStation.h"
 #include "clocks/uClock.h"
+#include "clocks/uClockObjList.h"
 #include "dayplan/uDayLifecycle.h"
 #include "dayplan/uDayMessages.h"
 #include "foundation/uAppPaths.h"
+#include "library/uDBMainBase.h"
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempStation.h"
+#include "ui/categories/uCategoriesForm.h"
 #include "ui/clockeditor/uAvailableObjectsModel.h"
 #include "ui/clockeditor/uTimerForm.h"
 #include "ui/uClockTree.h"
@@ -17,10 +20,12 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
@@ -30,6 +35,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -408,6 +414,69 @@ TEST_F(MainFormDay, AnEmptyClockBuiltByDroppingGeneratesADay) {
     const TResultSongData& last = list.Position(list.Count() - 1);
     EXPECT_EQ(list.Position(0).Hour, 0);
     EXPECT_GE(qint64(last.Hour) + last.PlayTime, qint64(24 * 3600 - 60) * 1000);
+}
+
+TEST_F(MainFormDay, WhatTheCategoryWindowChangesShowsAtOnceInTheOpenViews) {
+    PlanToday();
+    auto* editor = Form->findChild<TTimerForm*>(QStringLiteral("TimerForm"));
+    ASSERT_TRUE(editor);
+    const auto available = [editor] {
+        QStringList names;
+        const QAbstractItemModel& model = *FindChild<QListView>(*editor, "TreeCat")->model();
+        for (int row = 0; row < model.rowCount(); ++row)
+            names.append(model.index(row, 0).data().toString());
+        return names;
+    };
+    const TClockObjData* used = nullptr;
+    for (const auto& row : Days().DayClock().Rows())
+        if (!used && row->Object() && row->Object()->ObjType() == otCategory)
+            used = row.get();
+    ASSERT_TRUE(used);
+    const int usedId = used->Object()->Id;
+    const QString renamed = used->Name() + QStringLiteral(" dnia");
+
+    TCategoriesForm window(*CategoryList, MainBase.get());
+    const auto fill = [](std::function<void(QDialog&)> step) {
+        return [step](QDialog& dialog) {
+            step(dialog);
+            FindChild<QPushButton>(dialog, "btnOK")->click();
+            return dialog.result() == QDialog::Accepted;
+        };
+    };
+    window.DialogRunner = fill([](QDialog& dialog) {
+        auto& kinds = *FindChild<QComboBox>(dialog, "cmbKind");
+        kinds.setCurrentIndex(kinds.findData(int(otBlank)));
+        FindChild<QLineEdit>(dialog, "edtName")->setText(QStringLiteral("Cisza przed burzą"));
+    });
+    FindChild<QPushButton>(window, "btnNew")->click();
+    EXPECT_TRUE(available().contains(QStringLiteral("Cisza przed burzą")));
+
+    QListView& lines = *FindChild<QListView>(window, "lvObjects");
+    for (int row = 0; row < lines.model()->rowCount(); ++row)
+        if (lines.model()->index(row, 0).data().toString() == used->Name()) {
+            lines.setCurrentIndex(lines.model()->index(row, 0));
+            lines.selectionModel()->select(lines.currentIndex(),
+                                           QItemSelectionModel::ClearAndSelect);
+        }
+    window.DialogRunner = fill(
+        [&renamed](QDialog& dialog) { FindChild<QLineEdit>(dialog, "edtName")->setText(renamed); });
+    FindChild<QPushButton>(window, "btnEdit")->click();
+    EXPECT_TRUE(available().contains(renamed));
+    int rowsRenamed = 0;
+    for (const auto& row : Days().DayClock().Rows())
+        if (row->Object() && row->Object()->Id == usedId) {
+            EXPECT_EQ(row->Name(), renamed);
+            ++rowsRenamed;
+        }
+    EXPECT_GT(rowsRenamed, 0);
+
+    // The play-list view offers the new blank among the blanks it inserts.
+    FindChild<QAction>(*Form, "acnRand")->trigger();
+    ASSERT_EQ(Days().State(), dsPending);
+    QStringList blanks;
+    for (const QAction* item : FindChild<QMenu>(*Form, "meAdd")->actions())
+        blanks.append(item->text());
+    EXPECT_TRUE(blanks.contains(QStringLiteral("Cisza przed burzą"))) << S(blanks);
 }
 
 TEST_F(MainFormDay, ASecondActivationChangesNothing) {
