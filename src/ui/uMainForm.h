@@ -67,6 +67,8 @@ public:
     // "&Zegar" → "&Audycje" and "&Kategorie", modal.
     void OpenBroadcastsWindow();
     void OpenCategoriesWindow();
+    // "&Baza" → "&Utwory" → "&Przegladaj".
+    void OpenSongsWindow();
     // "Edytuj" of the clock editors: the object dialog on a category-list object, its name kept.
     std::function<bool(TBaseClockObject&)> ObjectEditor();
 
@@ -108,6 +110,8 @@ private:
     QWidget* tbEmpty = nullptr;
     QPushButton* btnTimer = nullptr;
     QPushButton* btnEmptyTimer = nullptr;
+    QMenu* meBase = nullptr;
+    QAction* meSongsBrowse = nullptr;
     QMenu* meClock = nullptr;
     QAction* meBroadcasts = nullptr;
     QAction* meCategories = nullptr;

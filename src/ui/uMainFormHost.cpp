@@ -121,6 +121,7 @@ void TMainForm::ConnectActions() {
     connect(btnEmptyTimer, &QPushButton::clicked, this,
             day([](TDayLifecycle& d) { d.StartEmptyClock(); }));
     connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(meSongsBrowse, &QAction::triggered, this, &TMainForm::OpenSongsWindow);
     connect(meBroadcasts, &QAction::triggered, this, &TMainForm::OpenBroadcastsWindow);
     connect(meCategories, &QAction::triggered, this, &TMainForm::OpenCategoriesWindow);
     connect(meClockNew, &QAction::triggered, this,

@@ -193,6 +193,12 @@ void TMainForm::CreatePages() {
 }
 
 void TMainForm::CreateMenus() {
+    meBase = menuBar()->addMenu(QStringLiteral("&Baza"));
+    meBase->setObjectName(QStringLiteral("meBase"));
+    QMenu* songs = meBase->addMenu(QStringLiteral("&Utwory"));
+    meSongsBrowse = songs->addAction(QStringLiteral("&Przegladaj"));
+    meSongsBrowse->setObjectName(QStringLiteral("meSongsBrowse"));
+
     meClock = menuBar()->addMenu(QStringLiteral("&Zegar"));
     meClock->setObjectName(QStringLiteral("meClock"));
     meBroadcasts = meClock->addAction(QStringLiteral("&Audycje"));

@@ -45,7 +45,7 @@ void TMainForm::UpdateActions() {
     FRestoreShortcut->setEnabled(state == dsHistory);
 
     const bool storesUp = FDays != nullptr;
-    for (QAction* action : {acnNext, acnPrev, meDBClear})
+    for (QAction* action : {acnNext, acnPrev, meDBClear, meSongsBrowse})
         action->setEnabled(storesUp);
     dtDate->setEnabled(storesUp);
     btnTimer->setEnabled(storesUp);

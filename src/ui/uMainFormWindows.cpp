@@ -5,6 +5,7 @@
 #include "ui/categories/uCategoriesForm.h"
 #include "ui/categories/uObjDialog.h"
 #include "ui/clockeditor/uTimerForm.h"
+#include "ui/library/uSongsViewForm.h"
 #include "ui/uMainForm.h"
 
 // The windows reached from the main menu.
@@ -34,6 +35,11 @@ void TMainForm::OpenBroadcastsWindow() {
     TBroadcastsForm window(*BroadcastList, this);
     window.ObjectEditor = ObjectEditor();
     window.exec();
+}
+
+void TMainForm::OpenSongsWindow() {
+    if (MainBase)
+        BrowseSongs(*MainBase, this);
 }
 
 void TMainForm::OpenCategoriesWindow() {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -21,6 +22,16 @@ TEST(MainForm, IsTitledAndMakesThePlanDirectoryOnly) {
     EXPECT_TRUE(QFileInfo(station.Path(QStringLiteral("Plan"))).isDir());
     for (const char* dir : {"Plan/Historia", "Plan/Biezacy", "Plan/Plan"})
         EXPECT_FALSE(QFileInfo::exists(station.Path(QString::fromLatin1(dir)))) << dir;
+}
+
+TEST(MainForm, TheBaseMenuComesFirstAndLeadsToTheSongs) {
+    TTempStation station;
+    TMainForm form;
+    EXPECT_EQ(form.menuBar()->actions().value(0)->text(), QStringLiteral("&Baza"));
+    const QMenu& songs = *FindChild<QMenu>(form, "meBase")->actions().value(0)->menu();
+    EXPECT_EQ(songs.title(), QStringLiteral("&Utwory"));
+    EXPECT_TRUE(songs.actions().contains(FindChild<QAction>(form, "meSongsBrowse")));
+    EXPECT_EQ(FindChild<QAction>(form, "meSongsBrowse")->text(), QStringLiteral("&Przegladaj"));
 }
 
 TEST(MainForm, TheClockMenuLeadsToBroadcastsCategoriesAndClocks) {

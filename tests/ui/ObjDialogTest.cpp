@@ -12,8 +12,8 @@
 #include "support/TestText.h"
 #include "ui/categories/uLabelChooserDialog.h"
 #include "ui/categories/uObjDialog.h"
-#include "ui/categories/uSongListDialog.h"
 #include "ui/clockeditor/uValueChooserDialog.h"
+#include "ui/library/uSongsViewForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -445,11 +445,12 @@ TEST_F(ObjDialogTest, TestShowsTheSongsTheFrameSelects) {
         if (W<QCheckBox>("chbType").isChecked() != c.Ticked)
             W<QCheckBox>("chbType").click();
         Steps.push_back([this, &c](QDialog& dialog) {
-            auto& list = As<TSongListDialog>(dialog);
+            auto& list = As<TSongsViewForm>(dialog);
             QTableView& songs = *FindChild<QTableView>(list, "tvSongs");
             const TModelCheck check(songs.model());
             EXPECT_EQ(SongRows(*songs.model()), c.Songs);
-            EXPECT_EQ(FindChild<QLabel>(list, "lblCount")->text(), QString::number(c.Songs.size()));
+            EXPECT_EQ(FindChild<QLabel>(list, "lblCount")->text(),
+                      QStringLiteral("Liczba utwrów: %1").arg(c.Songs.size()));
             return true;
         });
         W<QPushButton>("btnTest").click();
@@ -473,11 +474,10 @@ TEST_F(ObjDialogTest, SongsAreAddedFromTheSongCategoryMovedAndRemoved) {
     // Each pick in the chooser, which offers the songs of the chosen category only.
     const auto pick = [this](int row) {
         Steps.push_back([this, row](QDialog& dialog) {
-            auto& chooser = As<TSongListDialog>(dialog);
+            auto& chooser = As<TSongsViewForm>(dialog);
             QTableView& offered = *FindChild<QTableView>(chooser, "tvSongs");
             EXPECT_EQ(SongRows(*offered.model()),
                       (QStringList{QStringLiteral("Anna - Ala"), QStringLiteral("Bogdan - Łąka")}));
-            EXPECT_FALSE(FindChild<QPushButton>(chooser, "btnOK")->isEnabled());
             offered.selectRow(row);
             FindChild<QPushButton>(chooser, "btnOK")->click();
             return chooser.result() == QDialog::Accepted;

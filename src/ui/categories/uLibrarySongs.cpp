@@ -49,25 +49,6 @@ QString TLibrarySongs::MeanTimeText(const QList<int>& songIds) {
     return FormatDurationHMS(static_cast<int>(std::lround(meanMs / 1000.0)));
 }
 
-QList<TSongLine> TLibrarySongs::SongList(const QString& extraTable,
-                                         const QString& conditions) const {
-    QList<TSongLine> lines;
-    if (FStore == nullptr)
-        return lines;
-    try {
-        TMainBaseQuery query(FStore);
-        query.SetSQL(Format(sqlSongList, {extraTable, conditions}));
-        TQueryCloser closer(query);
-        for (query.Open(); !query.Eof(); query.Next())
-            lines.append({query.AsInteger(Col::Song_Id), query.AsString(Col::Art_Name),
-                          query.AsString(Col::Title), query.AsInteger(Col::Song_Time)});
-    } catch (const std::exception& e) {
-        ShowStoreReadError(e);
-        lines.clear();
-    }
-    return lines;
-}
-
 QStringList TLibrarySongs::LabelNames() const {
     QStringList names;
     if (FStore == nullptr)

@@ -15,9 +15,9 @@ struct TSongLine {
     int TimeMs = 0;
 };
 
-// What the object dialog reads from the music library: the songs of a list, the songs a filter
-// selects, and the labels. Reads the store it is handed; without one (no library open) there
-// are no songs and no labels. A store error is shown and answered as nothing found.
+// What the object dialog reads from the music library: the songs of a list and the labels. Reads
+// the store it is handed; without one (no library open) there are no songs and no labels. A store
+// error is shown and answered as nothing found.
 class TLibrarySongs {
 public:
     explicit TLibrarySongs(TDBMainBase* store) : FStore(store) {}
@@ -31,10 +31,6 @@ public:
     // "Średni czas:" of the songs as HH:MM:SS; "0" without songs.
     QString MeanTimeText(const QList<int>& songIds);
 
-    // The rows of the library's song list (by performer, then title) that meet the
-    // conditions: an extra table (empty or ", DatSongs") and conditions each beginning with
-    // "AND".
-    QList<TSongLine> SongList(const QString& extraTable, const QString& conditions) const;
     // Every label's value, in alphabetical order.
     QStringList LabelNames() const;
 

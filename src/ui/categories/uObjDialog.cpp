@@ -8,8 +8,8 @@
 #include "settings/uSettings.h"
 #include "ui/categories/uLabelChooserDialog.h"
 #include "ui/categories/uSongLinesModel.h"
-#include "ui/categories/uSongListDialog.h"
 #include "ui/clockeditor/uValueChooserDialog.h"
+#include "ui/library/uSongsViewForm.h"
 #include "ui/uMaskedDigits.h"
 #include "ui/uNamed.h"
 
@@ -554,7 +554,13 @@ void TObjDialog::RunTest() {
     }
     // The characteristics and labels are conditions on the songs' cue rows.
     const QString extraTable = filter.NoConditions ? QString() : QStringLiteral(", DatSongs");
-    ShowFilteredSongs(FLibrary.SongList(extraTable, conditions), DialogRunner, this);
+    // The song browser, only to look at what the settings select.
+    TSongsViewUse use;
+    use.BrowseOnly = true;
+    use.ExtraTable = extraTable;
+    use.Conditions = conditions;
+    TSongsViewForm browser(*FLibrary.Store(), use, this);
+    DialogRunner(browser);
 }
 
 // --- The song list
@@ -578,10 +584,13 @@ void TObjDialog::SelectSong(int row) {
 }
 
 void TObjDialog::AddSong() {
-    const int songId = ChooseSong(FLibrary, FModel.SongBrowserFilter(), DialogRunner, this);
-    if (songId == -1)
+    if (!FLibrary.HasStore())
         return;
-    FModel.AddSong(songId);
+    const std::optional<TPickedSong> song =
+        PickSong(*FLibrary.Store(), FModel.SongBrowserFilter(), this, DialogRunner);
+    if (!song)
+        return;
+    FModel.AddSong(song->Id);
     ShowSongs();
     SelectSong(static_cast<int>(FModel.Songs().size()) - 1);
 }
