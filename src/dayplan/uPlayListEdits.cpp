@@ -5,6 +5,7 @@
 #include "foundation/uArUtils.h"
 #include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
+#include "library/uSongStore.h"
 #include "settings/uArSongCategories.h"
 #include "settings/uSettings.h"
 
@@ -168,6 +169,16 @@ std::unique_ptr<TResultSongData> MakeBlankPosition(const TBlankCategory& blank) 
     position->Category = QString::number(blank.SCat());
     position->CatId = blank.Id;
     position->CategoryName = blank.ObjName();
+    return position;
+}
+
+std::unique_ptr<TResultSongData> MakeSongPosition(int songId) {
+    auto position = std::make_unique<TResultSongData>();
+    if (!ReadSong(*position, songId))
+        return nullptr;
+    // What the library holds, so a later edit can tell a longer time from it.
+    position->DbTime = position->SongTime;
+    position->SongId = songId;
     return position;
 }
 

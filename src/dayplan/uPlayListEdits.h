@@ -55,6 +55,8 @@ void ChainInsertedPosition(TDayPlayList& list, int row);
 
 // A position for a blank object of the category list.
 std::unique_ptr<TResultSongData> MakeBlankPosition(const TBlankCategory& blank);
+// A position for a song of the library, as stored; nullptr when the song cannot be read.
+std::unique_ptr<TResultSongData> MakeSongPosition(int songId);
 
 // What the edit window hands back. Times in milliseconds.
 struct TPositionEdit {

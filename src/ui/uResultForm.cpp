@@ -5,7 +5,9 @@
 #include "dayplan/uDayPlayList.h"
 #include "dayplan/uPlayListEdits.h"
 #include "foundation/uPrompt.h"
+#include "library/uDBMainBase.h"
 #include "preview/uPlaySong.h"
+#include "ui/library/uSongsViewForm.h"
 #include "ui/uResultBlankMenu.h"
 #include "ui/uResultExportDialog.h"
 #include "ui/uResultItemEditForm.h"
@@ -86,6 +88,12 @@ TResultForm::TResultForm(TDayPlayList& list, QWidget* parent)
         return ExecExportDialog(this, dir, fileName, filterIndex);
     };
     EditWindowRunner = [](TResultItemEditForm& form) { return form.exec() == QDialog::Accepted; };
+    SongPicker = [this]() -> std::optional<int> {
+        if (!MainBase)
+            return std::nullopt;
+        const std::optional<TPickedSong> song = PickSong(*MainBase, {}, this);
+        return song ? std::optional<int>(song->Id) : std::nullopt;
+    };
     PrinterChooser = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -156,6 +164,10 @@ void TResultForm::BuildActions() {
     FAddMenu = new QMenu(QStringLiteral("&Dodaj"), this);
     FAddMenu->setObjectName(QStringLiteral("meAdd"));
     acnAddNew->setMenu(FAddMenu);
+    neNewSong = NewAction(this, "neNewSong", QStringLiteral("Nowy utwór"), QString());
+    neNewSong->setShortcut(QKeySequence(Qt::Key_Insert));
+    FAddMenu->addAction(neNewSong);
+    connect(neNewSong, &QAction::triggered, this, &TResultForm::InsertSong);
     FBlankMenu = std::make_unique<TResultBlankMenu>(
         *FAddMenu, [this](const TBlankCategory& blank) { InsertBlank(blank); });
 
@@ -326,6 +338,22 @@ void TResultForm::InsertBlank(const TBlankCategory& blank) {
     const int after = focused >= 0 ? focused : FModel->rowCount() - 1;
     FTree->setUpdatesEnabled(false);
     const int row = FModel->InsertAfter(after, MakeBlankPosition(blank));
+    FocusRow(row);
+    FTree->setUpdatesEnabled(true);
+}
+
+void TResultForm::InsertSong() {
+    const std::optional<int> songId = SongPicker ? SongPicker() : std::nullopt;
+    if (!songId)
+        return;
+    std::unique_ptr<TResultSongData> position = MakeSongPosition(*songId);
+    // A song deleted meanwhile adds nothing.
+    if (!position)
+        return;
+    const int focused = FocusedRow();
+    const int after = focused >= 0 ? focused : FModel->rowCount() - 1;
+    FTree->setUpdatesEnabled(false);
+    const int row = FModel->InsertAfter(after, std::move(position));
     FocusRow(row);
     FTree->setUpdatesEnabled(true);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -66,6 +67,8 @@ public:
     // A position made from the blank object, after the focused row (after the last when none
     // is focused); it becomes the focused row.
     void InsertBlank(const TBlankCategory& blank);
+    // "Nowy utwór": a song chosen in the song list, placed as InsertBlank places a blank.
+    void InsertSong();
     // The pop-up's move and delete items become the host's actions (their captions, shortcuts
     // and enabling); nullptr keeps the view's own item.
     void BindHostActions(QAction* up, QAction* down, QAction* del);
@@ -87,6 +90,8 @@ public:
     std::function<bool(TResultItemEditForm&)> EditWindowRunner;
     // Lets the user set up the printer; false when cancelled.
     std::function<bool(QPrinter&)> PrinterChooser;
+    // The song list with OK and "Anuluj": the chosen song's id, none when cancelled.
+    std::function<std::optional<int>()> SongPicker;
 
 signals:
     // Focus, selection or rows changed: the main window evaluates its actions again.
@@ -117,6 +122,7 @@ private:
     QAction* meDown = nullptr;
     QAction* meDel = nullptr;
     QAction* acnAddNew = nullptr;
+    QAction* neNewSong = nullptr;
     QAction* acnEdit = nullptr;
     QAction* acnPlay = nullptr;
     QAction* mePrint = nullptr;
