@@ -67,8 +67,11 @@ public:
     // "&Zegar" → "&Audycje" and "&Kategorie", modal.
     void OpenBroadcastsWindow();
     void OpenCategoriesWindow();
-    // "&Baza" → "&Utwory" → "&Przegladaj".
+    // "&Baza" → "&Utwory" → "&Przegladaj", "&Wykonawcy" and "&Etykiety".
     void OpenSongsWindow();
+    void OpenNewSongWindow();
+    void OpenArtistsWindow();
+    void OpenLabelsWindow();
     // "Edytuj" of the clock editors: the object dialog on a category-list object, its name kept.
     std::function<bool(TBaseClockObject&)> ObjectEditor();
 
@@ -111,7 +114,10 @@ private:
     QPushButton* btnTimer = nullptr;
     QPushButton* btnEmptyTimer = nullptr;
     QMenu* meBase = nullptr;
+    QAction* meSongsNew = nullptr;
     QAction* meSongsBrowse = nullptr;
+    QAction* meArtists = nullptr;
+    QAction* meLabels = nullptr;
     QMenu* meClock = nullptr;
     QAction* meBroadcasts = nullptr;
     QAction* meCategories = nullptr;

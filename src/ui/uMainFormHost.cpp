@@ -121,7 +121,10 @@ void TMainForm::ConnectActions() {
     connect(btnEmptyTimer, &QPushButton::clicked, this,
             day([](TDayLifecycle& d) { d.StartEmptyClock(); }));
     connect(meAbout, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(meSongsNew, &QAction::triggered, this, &TMainForm::OpenNewSongWindow);
     connect(meSongsBrowse, &QAction::triggered, this, &TMainForm::OpenSongsWindow);
+    connect(meArtists, &QAction::triggered, this, &TMainForm::OpenArtistsWindow);
+    connect(meLabels, &QAction::triggered, this, &TMainForm::OpenLabelsWindow);
     connect(meBroadcasts, &QAction::triggered, this, &TMainForm::OpenBroadcastsWindow);
     connect(meCategories, &QAction::triggered, this, &TMainForm::OpenCategoriesWindow);
     connect(meClockNew, &QAction::triggered, this,

@@ -196,8 +196,14 @@ void TMainForm::CreateMenus() {
     meBase = menuBar()->addMenu(QStringLiteral("&Baza"));
     meBase->setObjectName(QStringLiteral("meBase"));
     QMenu* songs = meBase->addMenu(QStringLiteral("&Utwory"));
+    meSongsNew = songs->addAction(QStringLiteral("&Nowy"));
+    meSongsNew->setObjectName(QStringLiteral("meSongsNew"));
     meSongsBrowse = songs->addAction(QStringLiteral("&Przegladaj"));
     meSongsBrowse->setObjectName(QStringLiteral("meSongsBrowse"));
+    meArtists = meBase->addAction(QStringLiteral("&Wykonawcy"));
+    meArtists->setObjectName(QStringLiteral("meArtists"));
+    meLabels = meBase->addAction(QStringLiteral("&Etykiety"));
+    meLabels->setObjectName(QStringLiteral("meLabels"));
 
     meClock = menuBar()->addMenu(QStringLiteral("&Zegar"));
     meClock->setObjectName(QStringLiteral("meClock"));

@@ -45,7 +45,8 @@ void TMainForm::UpdateActions() {
     FRestoreShortcut->setEnabled(state == dsHistory);
 
     const bool storesUp = FDays != nullptr;
-    for (QAction* action : {acnNext, acnPrev, meDBClear, meSongsBrowse})
+    for (QAction* action :
+         {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists, meLabels})
         action->setEnabled(storesUp);
     dtDate->setEnabled(storesUp);
     btnTimer->setEnabled(storesUp);

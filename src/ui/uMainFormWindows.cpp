@@ -5,6 +5,9 @@
 #include "ui/categories/uCategoriesForm.h"
 #include "ui/categories/uObjDialog.h"
 #include "ui/clockeditor/uTimerForm.h"
+#include "ui/library/uArtistsForm.h"
+#include "ui/library/uLabelsForm.h"
+#include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uSongsViewForm.h"
 #include "ui/uMainForm.h"
 
@@ -40,6 +43,22 @@ void TMainForm::OpenBroadcastsWindow() {
 void TMainForm::OpenSongsWindow() {
     if (MainBase)
         BrowseSongs(*MainBase, this);
+}
+
+void TMainForm::OpenNewSongWindow() {
+    int songId = -1;
+    if (MainBase)
+        NewSong(*MainBase, this, songId, LibraryChoosers(MainBase.get(), this));
+}
+
+void TMainForm::OpenArtistsWindow() {
+    if (MainBase)
+        BrowseArtists(MainBase.get(), this);
+}
+
+void TMainForm::OpenLabelsWindow() {
+    if (MainBase)
+        ManageLabels(MainBase.get(), this);
 }
 
 void TMainForm::OpenCategoriesWindow() {

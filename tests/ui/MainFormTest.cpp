@@ -30,8 +30,15 @@ TEST(MainForm, TheBaseMenuComesFirstAndLeadsToTheSongs) {
     EXPECT_EQ(form.menuBar()->actions().value(0)->text(), QStringLiteral("&Baza"));
     const QMenu& songs = *FindChild<QMenu>(form, "meBase")->actions().value(0)->menu();
     EXPECT_EQ(songs.title(), QStringLiteral("&Utwory"));
-    EXPECT_TRUE(songs.actions().contains(FindChild<QAction>(form, "meSongsBrowse")));
+    EXPECT_EQ(songs.actions(), (QList<QAction*>{FindChild<QAction>(form, "meSongsNew"),
+                                                FindChild<QAction>(form, "meSongsBrowse")}));
+    EXPECT_EQ(FindChild<QAction>(form, "meSongsNew")->text(), QStringLiteral("&Nowy"));
     EXPECT_EQ(FindChild<QAction>(form, "meSongsBrowse")->text(), QStringLiteral("&Przegladaj"));
+    QStringList items;
+    for (const QAction* item : FindChild<QMenu>(form, "meBase")->actions())
+        items.append(item->text());
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Utwory"), QStringLiteral("&Wykonawcy"),
+                                  QStringLiteral("&Etykiety")}));
 }
 
 TEST(MainForm, TheClockMenuLeadsToBroadcastsCategoriesAndClocks) {

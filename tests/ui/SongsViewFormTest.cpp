@@ -14,11 +14,14 @@
 #include "ui/library/uSongsViewForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -195,6 +198,51 @@ TEST_F(SongsViewFormTest, TheListIsWrittenAsTextUnderTheFilter) {
     EXPECT_EQ(lines,
               (QStringList{QStringLiteral("Abba; Waterloo; %1; ; 02:45.000").arg(name),
                            QStringLiteral("ABC; Look of Love; %1; ; 03:30.000").arg(other)}));
+}
+
+TEST_F(SongsViewFormTest, ANewSongIsFoundInTheListAndAnEditMovesIt) {
+    const int artist = FindArtist(QStringLiteral("Kabaret"), true);
+    Form->SongWindowHooks.ArtistChooser = [artist](const QString&, int& id, QString& name) {
+        id = artist;
+        name = QStringLiteral("Kabaret");
+        return true;
+    };
+    Form->SongWindowHooks.Run = [](QDialog& dialog) {
+        dialog.show();
+        FindChild<QPushButton>(dialog, "btnArtist")->click();
+        // Polish letters come committed by the input method, as a keyboard types them.
+        QInputMethodEvent typing;
+        typing.setCommitString(QStringLiteral("Żółty"));
+        QApplication::sendEvent(FindChild<QLineEdit>(dialog, "edtTitle"), &typing);
+        QLineEdit& time = *FindChild<QLineEdit>(dialog, "edtSongTime");
+        time.setFocus();
+        time.setCursorPosition(0);
+        QTest::keyClicks(&time, QStringLiteral("0400000"));
+        FindChild<QPushButton>(dialog, "btnOK")->click();
+        return dialog.result() == QDialog::Accepted;
+    };
+    FindChild<QAction>(*Form, "acnNew")->trigger();
+    EXPECT_TRUE(Prompt.Errors().isEmpty()) << S(Prompt.Errors());
+    ASSERT_EQ(Form->Count(), 6);
+    ASSERT_TRUE(Form->CurrentSong());
+    EXPECT_EQ(Form->CurrentSong()->Title, QStringLiteral("Żółty")) << "the list stands on it";
+    EXPECT_EQ(Form->CurrentSong()->TimeMs, 240000);
+    EXPECT_EQ(Grid().currentIndex().row(), 3) << "after Kabaret's Abecadło";
+
+    // A new title moves the song; the list follows it.
+    Form->SongWindowHooks.Run = [](QDialog& dialog) {
+        dialog.show();
+        QLineEdit& title = *FindChild<QLineEdit>(dialog, "edtTitle");
+        title.selectAll();
+        title.setFocus();
+        QTest::keyClicks(&title, QStringLiteral("Aaa"));
+        FindChild<QPushButton>(dialog, "btnOK")->click();
+        return dialog.result() == QDialog::Accepted;
+    };
+    FindChild<QAction>(*Form, "acnEdit")->trigger();
+    ASSERT_TRUE(Form->CurrentSong());
+    EXPECT_EQ(Form->CurrentSong()->Title, QStringLiteral("Aaa"));
+    EXPECT_EQ(Grid().currentIndex().row(), 2) << "now before Abecadło";
 }
 
 } // namespace

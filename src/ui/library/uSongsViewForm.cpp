@@ -8,6 +8,7 @@
 #include "library/uSongStore.h"
 #include "preview/uPlaySong.h"
 #include "settings/uSettings.h"
+#include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uSongListModel.h"
 #include "ui/uNamed.h"
 
@@ -34,7 +35,7 @@ const QString FindInactive = QStringLiteral("Funkcja nie aktywna w tej wersji.")
 const QString SaveTextError = QStringLiteral("Błąd podczas zapisywania pliku \"%s\". (%s)");
 
 // Widths that show a usual performer, title and album whole.
-constexpr int ColumnWidths[SongColumnCount] = {200, 220, 80, 160, 140, 110, 110, 160};
+constexpr int ColumnWidths[SongColumnCount] = {190, 210, 80, 190, 130, 150, 150, 160};
 
 QString ChooseTextFile(QWidget* parent) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz jako..."), QString(),
@@ -48,15 +49,20 @@ TSongsViewForm::TSongsViewForm(TDBMainBase& store, const TSongsViewUse& use, QWi
     setObjectName(QStringLiteral("SongsViewForm"));
     setWindowTitle(QStringLiteral("Utwory"));
     TextFileChooser = [this] { return ChooseTextFile(this); };
+    SongWindowHooks = LibraryChoosers(&store, this);
     FModel = new TSongListModel(store, use.ExtraTable, use.Conditions, this);
     CreateActions();
     CreateLayout(use);
     FillCategories();
     ApplyFilter();
-    resize(1100, 650);
+    resize(1280, 700);
 }
 
 void TSongsViewForm::CreateActions() {
+    acnNew = Named(new QAction(QStringLiteral("&Nowy"), this), "acnNew");
+    acnNew->setShortcut(QKeySequence(Qt::Key_Insert));
+    acnEdit = Named(new QAction(QStringLiteral("&Edytuj"), this), "acnEdit");
+    acnEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     acnDelete = Named(new QAction(QStringLiteral("&Usuń"), this), "acnDelete");
     acnDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     acnPlay = Named(new QAction(QStringLiteral("&Graj"), this), "acnPlay");
@@ -67,10 +73,12 @@ void TSongsViewForm::CreateActions() {
     acnSaveText =
         Named(new QAction(QStringLiteral("Zapisz do pliku tekstowego"), this), "acnSaveText");
     acnSaveText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    for (QAction* action : {acnDelete, acnPlay, acnFind, acnSaveText}) {
+    for (QAction* action : {acnNew, acnEdit, acnDelete, acnPlay, acnFind, acnSaveText}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    connect(acnNew, &QAction::triggered, this, &TSongsViewForm::NewSong);
+    connect(acnEdit, &QAction::triggered, this, &TSongsViewForm::EditSongs);
     connect(acnDelete, &QAction::triggered, this, &TSongsViewForm::DeleteSongs);
     connect(acnPlay, &QAction::triggered, this, &TSongsViewForm::PlayCurrentSong);
     connect(acnFind, &QAction::triggered, this, [] { ShowInformation(FindInactive); });
@@ -91,7 +99,7 @@ void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
     cmbFilter->hide();
     tbSongs = Named(new QToolBar(this), "tbSongs");
     tbSongs->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tbSongs->addActions({acnPlay, acnDelete, acnSaveText});
+    tbSongs->addActions({acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
 
     auto* filterRow = new QHBoxLayout;
     auto* byLabel = new QLabel(QStringLiteral("Filtruj po:"), this);
@@ -121,7 +129,8 @@ void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
     tvSongs->horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < SongColumnCount; ++column)
         tvSongs->setColumnWidth(column, ColumnWidths[column]);
-    tvSongs->addActions({acnPlay, acnDelete, acnSaveText});
+    tvSongs->addActions({acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
+    connect(tvSongs, &QTableView::doubleClicked, this, &TSongsViewForm::EditSongs);
     tvSongs->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     lblCount = Named(new QLabel(this), "lblCount");
@@ -223,10 +232,12 @@ void TSongsViewForm::UpdateActions() {
     if (FMultiSelect) {
         acnDelete->setEnabled(selected > 0);
         acnPlay->setEnabled(selected == 1);
+        acnEdit->setEnabled(selected > 0);
     } else {
         const bool onRow = tvSongs->currentIndex().isValid();
         acnDelete->setEnabled(onRow);
         acnPlay->setEnabled(onRow);
+        acnEdit->setEnabled(onRow);
     }
 }
 
@@ -236,6 +247,35 @@ std::optional<TPickedSong> TSongsViewForm::CurrentSong() const {
         return std::nullopt;
     const TSongListRow& row = FModel->RowAt(current.row());
     return TPickedSong{row.SongId, row.Artist, row.Title, row.TimeMs};
+}
+
+void TSongsViewForm::NewSong() {
+    int songId = -1;
+    if (!::NewSong(FStore, this, songId, SongWindowHooks))
+        return;
+    FModel->Rerun();
+    GoToRow(FModel->RowOfSong(songId));
+    ShowCount();
+}
+
+void TSongsViewForm::EditSongs() {
+    QList<int> rows = SelectedRows();
+    if (rows.isEmpty() && tvSongs->currentIndex().isValid())
+        rows.append(tvSongs->currentIndex().row());
+    if (rows.isEmpty())
+        return;
+    QList<int> songIds;
+    for (int row : rows)
+        songIds.append(FModel->SongIdAt(row));
+    const bool written = songIds.size() == 1
+                             ? EditSong(FStore, songIds.first(), this, SongWindowHooks)
+                             : ::EditSongs(FStore, songIds, this, SongWindowHooks);
+    if (!written)
+        return;
+    FModel->Rerun();
+    // A new name or title may move the song in the list.
+    GoToRow(FModel->RowOfSong(songIds.first()));
+    ShowCount();
 }
 
 void TSongsViewForm::DeleteSongs() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/uSongListQuery.h"
+#include "ui/library/uSongProperties.h"
 #include "ui/uDialogRunner.h"
 
 #include <QDialog>
@@ -45,6 +46,8 @@ public:
 
     // The file "Zapisz do pliku tekstowego" writes to; empty for a cancelled dialog.
     std::function<QString()> TextFileChooser;
+    // The choosers and the runner of the song window that "&Nowy" and "&Edytuj" open.
+    TSongWindowHooks SongWindowHooks;
 
     // The song of the current row; none without rows.
     std::optional<TPickedSong> CurrentSong() const;
@@ -52,6 +55,8 @@ public:
     void SetCategoryFilter(int categoryId);
     int Count() const;
 
+    void NewSong();
+    void EditSongs();
     void DeleteSongs();
     void PlayCurrentSong();
     bool SaveAsText();
@@ -81,6 +86,8 @@ private:
     QToolBar* tbSongs = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
+    QAction* acnNew = nullptr;
+    QAction* acnEdit = nullptr;
     QAction* acnDelete = nullptr;
     QAction* acnPlay = nullptr;
     QAction* acnFind = nullptr;

@@ -1,0 +1,278 @@
+#include "ui/library/uArtistsForm.h"
+
+#include "foundation/uFormat.h"
+#include "foundation/uMsgLog.h"
+#include "foundation/uPrompt.h"
+#include "library/uEntityEditing.h"
+#include "ui/library/uArtistDialog.h"
+#include "ui/library/uArtistListModel.h"
+#include "ui/library/uFindDialog.h"
+#include "ui/uNamed.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TArtistsForm::TArtistsForm(TDBMainBase* store, TArtistsFormUse use, QWidget* parent)
+    : QDialog(parent), FStore(store), FChoosing(use == TArtistsFormUse::Choose) {
+    setObjectName(QStringLiteral("ArtistsForm"));
+    setWindowTitle(QStringLiteral("Wykonawcy"));
+    FModel = new TArtistListModel(store, this);
+    CreateActions(use);
+    CreateLayout(use);
+    Rerun({});
+    resize(460, 600);
+}
+
+TArtistsForm::~TArtistsForm() = default;
+
+void TArtistsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Before the window is shown the grid has no height to centre the current row in.
+    if (tvArtists->currentIndex().isValid())
+        tvArtists->scrollTo(tvArtists->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void TArtistsForm::CreateActions(TArtistsFormUse use) {
+    acnNew = Named(new QAction(QStringLiteral("Nowy"), this), "acnNew");
+    acnNew->setShortcut(QKeySequence(Qt::Key_Insert));
+    acnEdit = Named(new QAction(QStringLiteral("Edytuj"), this), "acnEdit");
+    acnEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    acnDelete = Named(new QAction(QStringLiteral("Usuń"), this), "acnDelete");
+    acnDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+    // Choosing a performer for a song is no occasion to delete one with all its songs.
+    acnDelete->setVisible(use == TArtistsFormUse::Browse);
+    acnFind = Named(new QAction(QStringLiteral("Szukaj"), this), "acnFind");
+    acnFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    for (QAction* action : {acnNew, acnEdit, acnDelete, acnFind}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(acnNew, &QAction::triggered, this, &TArtistsForm::AddArtist);
+    connect(acnEdit, &QAction::triggered, this, &TArtistsForm::EditArtists);
+    connect(acnDelete, &QAction::triggered, this, &TArtistsForm::DeleteSelected);
+    connect(acnFind, &QAction::triggered, this, &TArtistsForm::Search);
+}
+
+void TArtistsForm::CreateLayout(TArtistsFormUse use) {
+    tbArtists = Named(new QToolBar(this), "tbArtists");
+    tbArtists->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tbArtists->addActions({acnNew, acnEdit, acnDelete, acnFind});
+
+    tvArtists = Named(new QTableView(this), "tvArtists");
+    tvArtists->setModel(FModel);
+    tvArtists->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tvArtists->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tvArtists->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tvArtists->setAlternatingRowColors(true);
+    tvArtists->setWordWrap(false);
+    tvArtists->verticalHeader()->hide();
+    // Rows of one height: the grid never measures rows it does not show.
+    tvArtists->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tvArtists->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tvArtists->horizontalHeader()->setStretchLastSection(true);
+    tvArtists->addActions({acnNew, acnEdit, acnDelete, acnFind});
+    tvArtists->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    lblCount = Named(new QLabel(this), "lblCount");
+    const bool browse = use == TArtistsFormUse::Browse;
+    btnOK = Named(new QPushButton(browse ? QStringLiteral("Zamknij") : QStringLiteral("OK"), this),
+                  "btnOK");
+    btnCancel = Named(new QPushButton(QStringLiteral("Anuluj"), this), "btnCancel");
+    btnCancel->setVisible(!browse);
+    // Enter in the grid must not close the window behind the user's back.
+    btnOK->setAutoDefault(false);
+    btnCancel->setAutoDefault(false);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblCount);
+    bottom->addStretch(1);
+    bottom->addWidget(btnOK);
+    bottom->addWidget(btnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tbArtists);
+    layout->addWidget(tvArtists, 1);
+    layout->addLayout(bottom);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(tvArtists, &QTableView::doubleClicked, this, [this] {
+        if (acnEdit->isEnabled())
+            EditArtists();
+    });
+    connect(tvArtists->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TArtistsForm::UpdateActions);
+    connect(tvArtists->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TArtistsForm::UpdateActions);
+    connect(FModel, &QAbstractItemModel::modelReset, this, &TArtistsForm::UpdateActions);
+}
+
+bool TArtistsForm::GoToName(const QString& text) {
+    const int row = FModel->RowStartingWith(text);
+    if (row < 0)
+        return false;
+    SelectRows({row});
+    return true;
+}
+
+std::optional<TChosenArtist> TArtistsForm::CurrentArtist() const {
+    const TArtistListRow& row = FModel->RowAt(tvArtists->currentIndex().row());
+    if (row.Id == -1)
+        return std::nullopt;
+    return TChosenArtist{row.Id, row.Name};
+}
+
+int TArtistsForm::Count() const {
+    return FModel->Count();
+}
+
+void TArtistsForm::AddArtist() {
+    TArtistFields fields;
+    fields.FreqGroup = DefaultArtistFreqGroup();
+    TArtistDialog dialog(FStore, -1, fields, this);
+    int added = -1;
+    dialog.Saving = [&added](const TArtistFields& values) {
+        added = NewArtist(values);
+        return added != -1;
+    };
+    if (!DialogRunner(dialog) || added == -1)
+        return;
+    Rerun({added});
+}
+
+void TArtistsForm::EditArtists() {
+    const QList<int> rows = SelectedRows();
+    if (rows.isEmpty())
+        return;
+    QList<int> ids;
+    for (int row : rows)
+        ids.append(FModel->RowAt(row).Id);
+    const TArtistListRow first = FModel->RowAt(rows.first());
+    bool saved = false;
+    if (rows.size() == 1) {
+        TArtistDialog dialog(FStore, first.Id,
+                             {first.Name, first.Alias1, first.Alias2, first.FreqGroup}, this);
+        dialog.Saving = [&saved, id = first.Id](const TArtistFields& values) {
+            saved = EditArtist(id, values);
+            return saved;
+        };
+        DialogRunner(dialog);
+    } else {
+        TArtistDialog dialog(static_cast<int>(ids.size()), first.FreqGroup, this);
+        dialog.Saving = [&saved, &ids](const TArtistFields& values) {
+            saved = SetArtistsFreqGroup(ids, values.FreqGroup);
+            return saved;
+        };
+        DialogRunner(dialog);
+    }
+    if (saved)
+        Rerun(ids, rows.first());
+}
+
+void TArtistsForm::DeleteSelected() {
+    if (FChoosing)
+        return;
+    const QList<int> rows = SelectedRows();
+    if (rows.isEmpty() || !ConfirmArtistsDeletion(static_cast<int>(rows.size())))
+        return;
+    QList<int> ids;
+    for (int row : rows)
+        ids.append(FModel->RowAt(row).Id);
+    bool deleted = false;
+    {
+        const TBusyGuard busy;
+        deleted = DeleteArtists(ids);
+    }
+    // The list stands where the first of them was: on the artist that followed them.
+    if (deleted)
+        Rerun({}, rows.first());
+}
+
+void TArtistsForm::Search() {
+    QString text = FLastSearch;
+    if (!AskFindText(kFindArtistCaption, text, this, DialogRunner))
+        return;
+    FLastSearch = text;
+    if (!GoToName(text))
+        ShowInformation(Format(kArtistNotFound, {text}));
+}
+
+void TArtistsForm::Rerun(const QList<int>& artistIds, int fallbackRow) {
+    FModel->Run();
+    ShowCount();
+    QList<int> rows;
+    for (int id : artistIds)
+        if (const int row = FModel->RowOfArtist(id); row >= 0)
+            rows.append(row);
+    if (rows.isEmpty() && FModel->Count() > 0)
+        rows.append(std::clamp(fallbackRow, 0, FModel->Count() - 1));
+    SelectRows(rows);
+}
+
+void TArtistsForm::SelectRows(const QList<int>& rows) {
+    QItemSelectionModel* selection = tvArtists->selectionModel();
+    if (rows.isEmpty()) {
+        selection->clear();
+        UpdateActions();
+        return;
+    }
+    const QModelIndex current = FModel->index(rows.first(), 0);
+    selection->setCurrentIndex(current,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    for (int row : rows.mid(1))
+        selection->select(FModel->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    tvArtists->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    UpdateActions();
+}
+
+QList<int> TArtistsForm::SelectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : tvArtists->selectionModel()->selectedRows())
+        rows.append(index.row());
+    // In the order of the list, whatever order they were selected in.
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TArtistsForm::ShowCount() {
+    lblCount->setText(QStringLiteral("Liczba wykonawców: %1").arg(FModel->Count()));
+}
+
+void TArtistsForm::UpdateActions() {
+    const bool selected = tvArtists->selectionModel()->hasSelection();
+    acnEdit->setEnabled(selected);
+    acnDelete->setEnabled(selected);
+    acnFind->setEnabled(FModel->Count() > 0);
+    btnOK->setEnabled(!FChoosing || CurrentArtist().has_value());
+}
+
+void BrowseArtists(TDBMainBase* store, QWidget* parent, const TDialogRunner& run) {
+    TArtistsForm form(store, TArtistsFormUse::Browse, parent);
+    if (run)
+        form.DialogRunner = run;
+    form.DialogRunner(form);
+}
+
+bool ChooseArtist(TDBMainBase* store, const QString& initialName, int& artistId,
+                  QString& artistName, QWidget* parent, const TDialogRunner& run) {
+    TArtistsForm form(store, TArtistsFormUse::Choose, parent);
+    if (run)
+        form.DialogRunner = run;
+    form.GoToName(initialName);
+    if (!form.DialogRunner(form))
+        return false;
+    const std::optional<TChosenArtist> chosen = form.CurrentArtist();
+    if (!chosen)
+        return false;
+    artistId = chosen->Id;
+    artistName = chosen->Name;
+    return true;
+}
