@@ -8,6 +8,7 @@
 #include "ui/library/uArtistListModel.h"
 #include "ui/library/uFindDialog.h"
 #include "ui/uNamed.h"
+#include "ui/uWindowAction.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -41,20 +42,12 @@ void TArtistsForm::showEvent(QShowEvent* event) {
 }
 
 void TArtistsForm::CreateActions(TArtistsFormUse use) {
-    acnNew = Named(new QAction(QStringLiteral("Nowy"), this), "acnNew");
-    acnNew->setShortcut(QKeySequence(Qt::Key_Insert));
-    acnEdit = Named(new QAction(QStringLiteral("Edytuj"), this), "acnEdit");
-    acnEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    acnDelete = Named(new QAction(QStringLiteral("Usuń"), this), "acnDelete");
-    acnDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+    acnNew = NewWindowAction(*this, QStringLiteral("Nowy"), Qt::Key_Insert, "acnNew");
+    acnEdit = NewWindowAction(*this, QStringLiteral("Edytuj"), Qt::CTRL | Qt::Key_E, "acnEdit");
+    acnDelete = NewWindowAction(*this, QStringLiteral("Usuń"), Qt::Key_Delete, "acnDelete");
     // Choosing a performer for a song is no occasion to delete one with all its songs.
     acnDelete->setVisible(use == TArtistsFormUse::Browse);
-    acnFind = Named(new QAction(QStringLiteral("Szukaj"), this), "acnFind");
-    acnFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    for (QAction* action : {acnNew, acnEdit, acnDelete, acnFind}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
+    acnFind = NewWindowAction(*this, QStringLiteral("Szukaj"), Qt::CTRL | Qt::Key_F, "acnFind");
     connect(acnNew, &QAction::triggered, this, &TArtistsForm::AddArtist);
     connect(acnEdit, &QAction::triggered, this, &TArtistsForm::EditArtists);
     connect(acnDelete, &QAction::triggered, this, &TArtistsForm::DeleteSelected);

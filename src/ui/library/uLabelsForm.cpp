@@ -7,6 +7,7 @@
 #include "ui/library/uLabelDialog.h"
 #include "ui/library/uLabelListModel.h"
 #include "ui/uNamed.h"
+#include "ui/uWindowAction.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -48,18 +49,10 @@ void TLabelsForm::showEvent(QShowEvent* event) {
 }
 
 void TLabelsForm::CreateActions() {
-    acnNew = Named(new QAction(QStringLiteral("Nowa"), this), "acnNew");
-    acnNew->setShortcut(QKeySequence(Qt::Key_Insert));
-    acnEdit = Named(new QAction(QStringLiteral("Edycja"), this), "acnEdit");
-    acnEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    acnDelete = Named(new QAction(QStringLiteral("Usuń"), this), "acnDelete");
-    acnDelete->setShortcut(QKeySequence(Qt::Key_Delete));
-    acnFind = Named(new QAction(QStringLiteral("Szukaj"), this), "acnFind");
-    acnFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    for (QAction* action : {acnNew, acnEdit, acnDelete, acnFind}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
+    acnNew = NewWindowAction(*this, QStringLiteral("Nowa"), Qt::Key_Insert, "acnNew");
+    acnEdit = NewWindowAction(*this, QStringLiteral("Edycja"), Qt::CTRL | Qt::Key_E, "acnEdit");
+    acnDelete = NewWindowAction(*this, QStringLiteral("Usuń"), Qt::Key_Delete, "acnDelete");
+    acnFind = NewWindowAction(*this, QStringLiteral("Szukaj"), Qt::CTRL | Qt::Key_F, "acnFind");
     connect(acnNew, &QAction::triggered, this, &TLabelsForm::CreateLabel);
     connect(acnEdit, &QAction::triggered, this, &TLabelsForm::RenameCurrent);
     connect(acnDelete, &QAction::triggered, this, &TLabelsForm::DeleteCurrent);

@@ -11,6 +11,7 @@
 #include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uSongListModel.h"
 #include "ui/uNamed.h"
+#include "ui/uWindowAction.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,24 +60,15 @@ TSongsViewForm::TSongsViewForm(TDBMainBase& store, const TSongsViewUse& use, QWi
 }
 
 void TSongsViewForm::CreateActions() {
-    acnNew = Named(new QAction(QStringLiteral("&Nowy"), this), "acnNew");
-    acnNew->setShortcut(QKeySequence(Qt::Key_Insert));
-    acnEdit = Named(new QAction(QStringLiteral("&Edytuj"), this), "acnEdit");
-    acnEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    acnDelete = Named(new QAction(QStringLiteral("&Usuń"), this), "acnDelete");
-    acnDelete->setShortcut(QKeySequence(Qt::Key_Delete));
-    acnPlay = Named(new QAction(QStringLiteral("&Graj"), this), "acnPlay");
-    acnPlay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    acnNew = NewWindowAction(*this, QStringLiteral("&Nowy"), Qt::Key_Insert, "acnNew");
+    acnEdit = NewWindowAction(*this, QStringLiteral("&Edytuj"), Qt::CTRL | Qt::Key_E, "acnEdit");
+    acnDelete = NewWindowAction(*this, QStringLiteral("&Usuń"), Qt::Key_Delete, "acnDelete");
+    acnPlay = NewWindowAction(*this, QStringLiteral("&Graj"), Qt::CTRL | Qt::Key_P, "acnPlay");
     // Kept for the keys a director knows; this version has no search of its own.
-    acnFind = Named(new QAction(QStringLiteral("&Znajdź"), this), "acnFind");
+    acnFind = NewWindowAction(*this, QStringLiteral("&Znajdź"), {}, "acnFind");
     acnFind->setVisible(false);
-    acnSaveText =
-        Named(new QAction(QStringLiteral("Zapisz do pliku tekstowego"), this), "acnSaveText");
-    acnSaveText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    for (QAction* action : {acnNew, acnEdit, acnDelete, acnPlay, acnFind, acnSaveText}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
+    acnSaveText = NewWindowAction(*this, QStringLiteral("Zapisz do pliku tekstowego"),
+                                  Qt::CTRL | Qt::Key_S, "acnSaveText");
     connect(acnNew, &QAction::triggered, this, &TSongsViewForm::NewSong);
     connect(acnEdit, &QAction::triggered, this, &TSongsViewForm::EditSongs);
     connect(acnDelete, &QAction::triggered, this, &TSongsViewForm::DeleteSongs);
