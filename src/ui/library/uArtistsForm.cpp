@@ -7,6 +7,7 @@
 #include "ui/library/uArtistDialog.h"
 #include "ui/library/uArtistListModel.h"
 #include "ui/library/uFindDialog.h"
+#include "ui/library/uLibraryGrid.h"
 #include "ui/uNamed.h"
 #include "ui/uWindowAction.h"
 
@@ -60,42 +61,23 @@ void TArtistsForm::CreateLayout(TArtistsFormUse use) {
     tbArtists->addActions({acnNew, acnEdit, acnDelete, acnFind});
 
     tvArtists = Named(new QTableView(this), "tvArtists");
-    tvArtists->setModel(FModel);
-    tvArtists->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tvArtists->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tvArtists->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tvArtists->setAlternatingRowColors(true);
-    tvArtists->setWordWrap(false);
-    tvArtists->verticalHeader()->hide();
-    // Rows of one height: the grid never measures rows it does not show.
-    tvArtists->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tvArtists->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tvArtists->horizontalHeader()->setStretchLastSection(true);
-    tvArtists->addActions({acnNew, acnEdit, acnDelete, acnFind});
-    tvArtists->setContextMenuPolicy(Qt::ActionsContextMenu);
+    SetUpLibraryGrid(*tvArtists, FModel, true, {acnNew, acnEdit, acnDelete, acnFind});
 
-    lblCount = Named(new QLabel(this), "lblCount");
     const bool browse = use == TArtistsFormUse::Browse;
-    btnOK = Named(new QPushButton(browse ? QStringLiteral("Zamknij") : QStringLiteral("OK"), this),
-                  "btnOK");
-    btnCancel = Named(new QPushButton(QStringLiteral("Anuluj"), this), "btnCancel");
-    btnCancel->setVisible(!browse);
+    const TListFooter footer =
+        AddListFooter(*this, browse ? QStringLiteral("Zamknij") : QStringLiteral("OK"), !browse);
+    lblCount = footer.Count;
+    btnOK = footer.OK;
+    btnCancel = footer.Cancel;
     // Enter in the grid must not close the window behind the user's back.
     btnOK->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblCount);
-    bottom->addStretch(1);
-    bottom->addWidget(btnOK);
-    bottom->addWidget(btnCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tbArtists);
     layout->addWidget(tvArtists, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(footer.Row);
 
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(tvArtists, &QTableView::doubleClicked, this, [this] {
         if (acnEdit->isEnabled())
             EditArtists();

@@ -6,6 +6,7 @@
 #include "ui/library/uFindDialog.h"
 #include "ui/library/uLabelDialog.h"
 #include "ui/library/uLabelListModel.h"
+#include "ui/library/uLibraryGrid.h"
 #include "ui/uNamed.h"
 #include "ui/uWindowAction.h"
 
@@ -76,40 +77,22 @@ void TLabelsForm::CreateLayout(TLabelsFormUse use) {
     gbChoice->setVisible(choosing);
 
     tvLabels = Named(new QTableView(this), "tvLabels");
-    tvLabels->setModel(FModel);
-    tvLabels->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tvLabels->setSelectionMode(QAbstractItemView::SingleSelection);
-    tvLabels->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tvLabels->setAlternatingRowColors(true);
-    tvLabels->setWordWrap(false);
-    tvLabels->verticalHeader()->hide();
-    tvLabels->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tvLabels->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tvLabels->horizontalHeader()->setStretchLastSection(true);
-    tvLabels->addActions({acnNew, acnEdit, acnDelete, acnFind});
-    tvLabels->setContextMenuPolicy(Qt::ActionsContextMenu);
+    SetUpLibraryGrid(*tvLabels, FModel, false, {acnNew, acnEdit, acnDelete, acnFind});
 
-    lblCount = Named(new QLabel(this), "lblCount");
-    btnOK = Named(new QPushButton(QStringLiteral("OK"), this), "btnOK");
-    btnCancel = Named(new QPushButton(QStringLiteral("Anuluj"), this), "btnCancel");
-    btnCancel->setVisible(choosing);
+    const TListFooter footer = AddListFooter(*this, QStringLiteral("OK"), choosing);
+    lblCount = footer.Count;
+    btnOK = footer.OK;
+    btnCancel = footer.Cancel;
     // Enter in the grid must not close the window behind the user's back.
     btnOK->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblCount);
-    bottom->addStretch(1);
-    bottom->addWidget(btnOK);
-    bottom->addWidget(btnCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tbLabels);
     layout->addWidget(gbChoice);
     layout->addWidget(tvLabels, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(footer.Row);
 
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(rbChooseLabel, &QRadioButton::toggled, this, [this](bool chosen) {
         tvLabels->setEnabled(chosen);
         if (chosen && CurrentRow() < 0)

@@ -9,6 +9,7 @@
 #include "preview/uPlaySong.h"
 #include "settings/uSettings.h"
 #include "ui/library/uLibraryChoosers.h"
+#include "ui/library/uLibraryGrid.h"
 #include "ui/library/uSongListModel.h"
 #include "ui/uNamed.h"
 #include "ui/uWindowAction.h"
@@ -108,43 +109,25 @@ void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
     filterRow->addWidget(cmbFilter);
 
     tvSongs = Named(new QTableView(this), "tvSongs");
-    tvSongs->setModel(FModel);
-    tvSongs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tvSongs->setSelectionMode(use.MultiSelect ? QAbstractItemView::ExtendedSelection
-                                              : QAbstractItemView::SingleSelection);
-    tvSongs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tvSongs->setAlternatingRowColors(true);
-    tvSongs->verticalHeader()->hide();
-    // Rows of one height: the grid never measures rows it does not show.
-    tvSongs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tvSongs->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tvSongs->horizontalHeader()->setStretchLastSection(true);
+    SetUpLibraryGrid(*tvSongs, FModel, use.MultiSelect,
+                     {acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
     for (int column = 0; column < SongColumnCount; ++column)
         tvSongs->setColumnWidth(column, ColumnWidths[column]);
-    tvSongs->addActions({acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
     connect(tvSongs, &QTableView::doubleClicked, this, &TSongsViewForm::EditSongs);
-    tvSongs->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    lblCount = Named(new QLabel(this), "lblCount");
-    btnOK = Named(
-        new QPushButton(use.BrowseOnly ? QStringLiteral("Zamknij") : QStringLiteral("OK"), this),
-        "btnOK");
+    const TListFooter footer = AddListFooter(
+        *this, use.BrowseOnly ? QStringLiteral("Zamknij") : QStringLiteral("OK"), !use.BrowseOnly);
+    lblCount = footer.Count;
+    btnOK = footer.OK;
+    btnCancel = footer.Cancel;
+    // Enter takes the song the list stands on.
     btnOK->setDefault(true);
-    btnCancel = Named(new QPushButton(QStringLiteral("Anuluj"), this), "btnCancel");
-    btnCancel->setVisible(!use.BrowseOnly);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblCount);
-    bottom->addStretch(1);
-    bottom->addWidget(btnOK);
-    bottom->addWidget(btnCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
     layout->addWidget(tvSongs, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(footer.Row);
 
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmbFiltred, &QComboBox::currentIndexChanged, this, &TSongsViewForm::ColumnChosen);
     connect(edtFilter, &QLineEdit::textChanged, this, &TSongsViewForm::ApplyFilter);
     connect(cmbFilter, &QComboBox::currentIndexChanged, this, &TSongsViewForm::ApplyFilter);
