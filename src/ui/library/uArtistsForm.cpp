@@ -37,9 +37,7 @@ TArtistsForm::~TArtistsForm() = default;
 
 void TArtistsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Before the window is shown the grid has no height to centre the current row in.
-    if (tvArtists->currentIndex().isValid())
-        tvArtists->scrollTo(tvArtists->currentIndex(), QAbstractItemView::PositionAtCenter);
+    CentreCurrentRow(*tvArtists);
 }
 
 void TArtistsForm::CreateActions(TArtistsFormUse use) {
@@ -192,19 +190,7 @@ void TArtistsForm::Rerun(const QList<int>& artistIds, int fallbackRow) {
 }
 
 void TArtistsForm::SelectRows(const QList<int>& rows) {
-    QItemSelectionModel* selection = tvArtists->selectionModel();
-    if (rows.isEmpty()) {
-        selection->clear();
-        UpdateActions();
-        return;
-    }
-    const QModelIndex current = FModel->index(rows.first(), 0);
-    selection->setCurrentIndex(current,
-                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    for (int row : rows.mid(1))
-        selection->select(FModel->index(row, 0),
-                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    tvArtists->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    SelectGridRows(*tvArtists, rows);
     UpdateActions();
 }
 

@@ -44,9 +44,7 @@ TLabelsForm::~TLabelsForm() = default;
 
 void TLabelsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Before the window is shown the grid has no height to centre the current row in.
-    if (tvLabels->currentIndex().isValid())
-        tvLabels->scrollTo(tvLabels->currentIndex(), QAbstractItemView::PositionAtCenter);
+    CentreCurrentRow(*tvLabels);
 }
 
 void TLabelsForm::CreateActions() {
@@ -182,15 +180,7 @@ void TLabelsForm::Rerun(int labelId, int fallbackRow) {
 }
 
 void TLabelsForm::GoToRow(int row) {
-    if (row < 0 || row >= FModel->Count()) {
-        tvLabels->selectionModel()->clear();
-        UpdateActions();
-        return;
-    }
-    const QModelIndex index = FModel->index(row, 0);
-    tvLabels->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                           QItemSelectionModel::Rows);
-    tvLabels->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    SelectGridRows(*tvLabels, {row});
     UpdateActions();
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -24,6 +25,29 @@ void SetUpLibraryGrid(QTableView& grid, QAbstractItemModel* model, bool multiSel
     grid.horizontalHeader()->setStretchLastSection(true);
     grid.addActions(actions);
     grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void SelectGridRows(QTableView& grid, const QList<int>& rows) {
+    QItemSelectionModel* selection = grid.selectionModel();
+    const QAbstractItemModel* model = grid.model();
+    QList<QModelIndex> indexes;
+    for (int row : rows)
+        if (row >= 0 && row < model->rowCount())
+            indexes.append(model->index(row, 0));
+    if (indexes.isEmpty()) {
+        selection->clear();
+        return;
+    }
+    selection->setCurrentIndex(indexes.first(),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    for (const QModelIndex& index : indexes.mid(1))
+        selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    grid.scrollTo(indexes.first(), QAbstractItemView::PositionAtCenter);
+}
+
+void CentreCurrentRow(QTableView& grid) {
+    if (grid.currentIndex().isValid())
+        grid.scrollTo(grid.currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 TListFooter AddListFooter(QDialog& dialog, const QString& okCaption, bool withCancel) {

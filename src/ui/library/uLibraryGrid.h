@@ -19,6 +19,12 @@ class QTableView;
 void SetUpLibraryGrid(QTableView& grid, QAbstractItemModel* model, bool multiSelect,
                       const QList<QAction*>& actions);
 
+// Selects the rows (the first becomes the current one, shown in the middle of the grid); none
+// clears the selection. Rows out of range are passed over.
+void SelectGridRows(QTableView& grid, const QList<int>& rows);
+// The current row in the middle of the grid, once the grid has a height to centre it in.
+void CentreCurrentRow(QTableView& grid);
+
 // "lblCount", then "btnOK" (accepting) and "btnCancel" ("Anuluj", rejecting, shown only
 // `withCancel`) at the right.
 struct TListFooter {
