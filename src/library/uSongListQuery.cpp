@@ -103,6 +103,11 @@ QString TSongListQuery::SongListSql(const QString& moreConditions) const {
     return Format(sqlSongList, {FExtraTable, FConditions + FFilterCondition.Text + moreConditions});
 }
 
+void TSongListQuery::BindFilter(TMainBaseQuery& query) const {
+    for (int i = 0; i < FFilterCondition.Params.size(); ++i)
+        query.SetParam(i + 1, FFilterCondition.Params[i]);
+}
+
 bool TSongListQuery::Run(const TSongFilter& filter) {
     FFilter = filter;
     FFilterCondition = SongFilterCondition(filter);
@@ -116,8 +121,7 @@ bool TSongListQuery::Run(const TSongFilter& filter) {
         const qsizetype from = full.indexOf(QStringLiteral("FROM \"BaseSongs\""));
         TMainBaseQuery query(&FStore);
         query.SetSQL(IdsSelect + full.mid(from));
-        for (int i = 0; i < FFilterCondition.Params.size(); ++i)
-            query.SetParam(i + 1, FFilterCondition.Params[i]);
+        BindFilter(query);
         TQueryCloser closer(query);
         for (query.Open(); !query.Eof(); query.Next()) {
             const int id = query.AsInteger(Col::Song_Id);
@@ -179,8 +183,7 @@ QList<TSongListRow> TSongListQuery::ReadRows(const QString& moreConditions) cons
     QList<TSongListRow> rows;
     TMainBaseQuery query(&FStore);
     query.SetSQL(SongListSql(moreConditions));
-    for (int i = 0; i < FFilterCondition.Params.size(); ++i)
-        query.SetParam(i + 1, FFilterCondition.Params[i]);
+    BindFilter(query);
     TQueryCloser closer(query);
     for (query.Open(); !query.Eof(); query.Next()) {
         TSongListRow row;

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TDBMainBase;
+class TMainBaseQuery;
 
 // The song list ("Utwory") read from the library as it is looked at: the ids of the songs the
 // list holds, in its order (performer, then title, Polish alphabetical order), are read in one
@@ -92,6 +93,8 @@ public:
 
 private:
     QString SongListSql(const QString& moreConditions) const;
+    // The filter's values for its "?" in the statement.
+    void BindFilter(TMainBaseQuery& query) const;
     void FetchPage(int page);
     QList<TSongListRow> ReadRows(const QString& moreConditions) const;
 

@@ -1,3 +1,4 @@
+#include "DialogSteps.h"
 #include "FindChild.h"
 #include "ModelCheck.h"
 #include "clocks/uBroadcastList.h"
@@ -29,8 +30,6 @@
 
 namespace {
 
-using TStep = std::function<bool(QDialog&)>;
-
 const QString kNameTaken = QStringLiteral("Kategoria o nazwie \"%1\" już istnieje.");
 
 class CategoriesFormTest : public ::testing::Test {
@@ -56,15 +55,7 @@ protected:
         CategoryList->SetModified(false);
         Prompt.Clear();
         Form = std::make_unique<TCategoriesForm>(*CategoryList, MainBase.get());
-        Form->DialogRunner = [this](QDialog& dialog) {
-            if (Steps.empty()) {
-                ADD_FAILURE() << "unexpected dialog " << S(dialog.windowTitle());
-                return false;
-            }
-            const TStep step = Steps.front();
-            Steps.pop_front();
-            return step(dialog);
-        };
+        Form->DialogRunner = RunSteps(Steps);
         Check = std::make_unique<TModelCheck>(List().model());
         Form->show();
     }

@@ -1,3 +1,4 @@
+#include "DialogSteps.h"
 #include "FindChild.h"
 #include "ModelCheck.h"
 #include "dayplan/uStores.h"
@@ -29,17 +30,8 @@
 
 namespace {
 
-using TStep = std::function<bool(QDialog&)>;
-
 QString U(const char* text) {
     return QString::fromUtf8(text);
-}
-
-template <class T> T& As(QDialog& dialog) {
-    T* typed = dynamic_cast<T*>(&dialog);
-    if (!typed)
-        throw std::runtime_error("another dialog opened: " + S(dialog.windowTitle()));
-    return *typed;
 }
 
 // In the label dialog: the value, then OK.
@@ -79,17 +71,7 @@ protected:
         ReleaseStores();
     }
 
-    TDialogRunner Runner() {
-        return [this](QDialog& dialog) {
-            if (Steps.empty()) {
-                ADD_FAILURE() << "unexpected dialog " << S(dialog.windowTitle());
-                return false;
-            }
-            const TStep step = Steps.front();
-            Steps.pop_front();
-            return step(dialog);
-        };
-    }
+    TDialogRunner Runner() { return RunSteps(Steps); }
 
     void Open(TLabelsFormUse use, const QString& current = {}) {
         Check.reset();

@@ -1,3 +1,4 @@
+#include "DialogSteps.h"
 #include "FindChild.h"
 #include "ModelCheck.h"
 #include "clocks/uClockObjList.h"
@@ -36,8 +37,6 @@
 
 namespace {
 
-using TStep = std::function<bool(QDialog&)>;
-
 class ObjDialogTest : public ::testing::Test {
 protected:
     TTempStation Station;
@@ -73,15 +72,7 @@ protected:
     }
     void Show(TDBMainBase* store) {
         Dialog = std::make_unique<TObjDialog>(*Model, *CategoryList, store);
-        Dialog->DialogRunner = [this](QDialog& dialog) {
-            if (Steps.empty()) {
-                ADD_FAILURE() << "unexpected dialog " << S(dialog.windowTitle());
-                return false;
-            }
-            const TStep step = Steps.front();
-            Steps.pop_front();
-            return step(dialog);
-        };
+        Dialog->DialogRunner = RunSteps(Steps);
         Dialog->show();
     }
 
@@ -120,13 +111,6 @@ protected:
     }
     QStringList ListedSongs() const { return SongRows(*W<QTableView>("tvSongs").model()); }
 };
-
-template <class T> T& As(QDialog& dialog) {
-    T* typed = dynamic_cast<T*>(&dialog);
-    if (!typed)
-        throw std::runtime_error("another dialog opened: " + S(dialog.windowTitle()));
-    return *typed;
-}
 
 // In the value chooser: each value moved to the chosen ones, then OK.
 TStep PickValues(QStringList values, int* offered = nullptr) {

@@ -194,6 +194,13 @@ void TSongsViewForm::GoToRow(int row) {
     tvSongs->scrollTo(index);
 }
 
+QList<int> TSongsViewForm::RowsActedOn() const {
+    QList<int> rows = SelectedRows();
+    if (rows.isEmpty() && tvSongs->currentIndex().isValid())
+        rows.append(tvSongs->currentIndex().row());
+    return rows;
+}
+
 QList<int> TSongsViewForm::SelectedRows() const {
     QList<int> rows;
     for (const QModelIndex& index : tvSongs->selectionModel()->selectedRows())
@@ -234,9 +241,7 @@ void TSongsViewForm::NewSong() {
 }
 
 void TSongsViewForm::EditSongs() {
-    QList<int> rows = SelectedRows();
-    if (rows.isEmpty() && tvSongs->currentIndex().isValid())
-        rows.append(tvSongs->currentIndex().row());
+    const QList<int> rows = RowsActedOn();
     if (rows.isEmpty())
         return;
     QList<int> songIds;
@@ -254,9 +259,7 @@ void TSongsViewForm::EditSongs() {
 }
 
 void TSongsViewForm::DeleteSongs() {
-    QList<int> rows = SelectedRows();
-    if (rows.isEmpty() && tvSongs->currentIndex().isValid())
-        rows.append(tvSongs->currentIndex().row());
+    const QList<int> rows = RowsActedOn();
     if (rows.isEmpty() || !AskYesNo(rows.size() == 1 ? DeleteOneQuestion : DeleteManyQuestion))
         return;
     const int current = tvSongs->currentIndex().row();

@@ -71,6 +71,8 @@ private:
     void UpdateActions();
     void GoToRow(int row);
     QList<int> SelectedRows() const;
+    // The selected rows, or else the current one: what "&Edytuj" and "&Usuń" act on.
+    QList<int> RowsActedOn() const;
 
     TDBMainBase& FStore;
     bool FMultiSelect;
