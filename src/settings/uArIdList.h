@@ -90,6 +90,32 @@ public:
     // The highest id handed out so far.
     int LastId() const { return FLastId; }
 
+    // The whole list as it stands (copies of the entries, the counter, the changed flag), so
+    // an editing window can put it back when the user cancels.
+    struct TSnapshot {
+        std::vector<T> Items;
+        int LastId = 0;
+        bool Changed = false;
+    };
+    TSnapshot Snapshot() const {
+        TSnapshot snapshot{{}, FLastId, FChanged};
+        snapshot.Items.reserve(FItems.size());
+        for (const auto& item : FItems)
+            snapshot.Items.push_back(*item);
+        return snapshot;
+    }
+    // Back to the snapshot exactly, the counter too: the ids handed out since were seen only
+    // by the window that is being cancelled, so handing them out again harms nothing, and the
+    // next save writes the very bytes the file had.
+    void Restore(const TSnapshot& snapshot) {
+        FItems.clear();
+        FItems.reserve(snapshot.Items.size());
+        for (const T& item : snapshot.Items)
+            FItems.push_back(std::make_unique<T>(item));
+        FLastId = snapshot.LastId;
+        FChanged = snapshot.Changed;
+    }
+
     bool Changed() const { return FChanged; }
     void MarkChanged() { FChanged = true; }
 

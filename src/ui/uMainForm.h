@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dayplan/uDayHost.h"
+#include "ui/uDialogRunner.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,6 +21,7 @@ class TDayHistoryForm;
 class TDayLifecycle;
 class TResultForm;
 class TTimerForm;
+enum class TAppConfigPage;
 
 // The program's only top-level window: one date at a time in the page of the date's state,
 // the tool bars and the menu through which the day is planned, generated and accepted. The
@@ -49,6 +51,9 @@ public:
     std::function<QString()> ClockFileChooser;
     std::function<QString(const QString& dir, const QString& fileName, int filterIndex)>
         ExportFileChooser;
+    // Runs the settings windows of "Blo&kady", "&Opcje" and "&Zegar", and the dialogs they open
+    // (empty: modally).
+    TDialogRunner SettingsRunner;
 
     // --- IDayHost
     QString ChooseClockFile() override;
@@ -72,6 +77,18 @@ public:
     void OpenNewSongWindow();
     void OpenArtistsWindow();
     void OpenLabelsWindow();
+    // "&Opcje" → "&Konfiguracja" and "Blo&kady" → "Blokady &globalne" / "Blokady &domyślne".
+    void OpenConfigWindow(TAppConfigPage page);
+    // "&Zegar" → "&Charakterystyki utworów".
+    void OpenCharacteristicsWindow();
+    // "Blo&kady" → "Blokady &czasowe", "Blokady c&zęstotliwościowe", "Blokady &etykiet" and
+    // "&Rozkład czasowy".
+    void OpenTimeRestrictionsWindow();
+    void OpenFreqGroupsWindow();
+    void OpenLabelRestrictionsWindow();
+    void OpenSeparationsWindow();
+    // "Statystyki": the play-list view's statistics for the shown date.
+    void ShowPendingDayStats();
     // "Edytuj" of the clock editors: the object dialog on a category-list object, its name kept.
     std::function<bool(TBaseClockObject&)> ObjectEditor();
 
@@ -96,6 +113,7 @@ private:
     QAction* acnBack = nullptr;
     QAction* acnPrint = nullptr;
     QAction* acnResetstats = nullptr;
+    QAction* acnHistory = nullptr;
     QAction* meDBClear = nullptr;
     QAction* meAbout = nullptr;
 
@@ -124,6 +142,16 @@ private:
     QAction* meClockNew = nullptr;
     QAction* meClockEdit = nullptr;
     QAction* meClockView = nullptr;
+    QAction* meSongChars = nullptr;
+    QMenu* meRestrictions = nullptr;
+    QAction* meTimeRestr = nullptr;
+    QAction* meFreqGroups = nullptr;
+    QAction* meLabelRestr = nullptr;
+    QAction* meTimeSeparation = nullptr;
+    QAction* meGlobalRestr = nullptr;
+    QAction* meDefaultRestr = nullptr;
+    QMenu* meOptions = nullptr;
+    QAction* meConfig = nullptr;
     QMenu* meOperations = nullptr;
     QMenu* meTools = nullptr;
     QMenu* meHelp = nullptr;
@@ -136,6 +164,7 @@ private:
     void CreatePages();
     void CreateMenus();
     void ConnectActions();
+    void ConnectSettingsActions();
     void CreateViews();
     void RestoreWindowState();
     void SaveWindowState() const;

@@ -133,6 +133,7 @@ void TMainForm::ConnectActions() {
             [this] { OpenClockEditor(TClockEditorUse::Edit); });
     connect(meClockView, &QAction::triggered, this,
             [this] { OpenClockEditor(TClockEditorUse::View); });
+    ConnectSettingsActions();
 
     // The row actions work on the view of the shown state.
     const auto onRows = [this](std::function<void(TResultForm&)> onList,

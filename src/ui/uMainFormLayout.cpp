@@ -83,6 +83,8 @@ void TMainForm::CreateActions() {
         NewAction("acnPrint", QStringLiteral("Drukuj"), QStringLiteral("Drukuj"), QKeySequence());
     acnResetstats = NewAction("acnResetstats", QStringLiteral("Wyczyść historię"),
                               QStringLiteral("Wyczyść historię"), QKeySequence());
+    acnHistory = NewAction("acnHistory", QStringLiteral("Statystyki"), QStringLiteral("Statystyki"),
+                           QKeySequence(Qt::CTRL | Qt::Key_H));
     meDBClear = NewAction("meDBClear", QStringLiteral("Wyczyść &bazę danych"),
                           QStringLiteral("Wyczyść bazę danych"), QKeySequence());
     meAbout = NewAction("meAbout", QStringLiteral("&O programie"), QStringLiteral("O programie"),
@@ -135,6 +137,7 @@ void TMainForm::CreateTopPanel(QWidget* parent) {
     ToolSeparator2->setObjectName(QStringLiteral("ToolSeparator2"));
     tbOperations->addAction(acnSavePlayListAsMix);
     tbOperations->addAction(acnSavePlayListAsText);
+    tbOperations->addAction(acnHistory);
     ToolSeparator3 = tbOperations->addSeparator();
     ToolSeparator3->setObjectName(QStringLiteral("ToolSeparator3"));
     tbOperations->addAction(acnPrint);
@@ -218,6 +221,23 @@ void TMainForm::CreateMenus() {
     meClockNew->setObjectName(QStringLiteral("meClockNew"));
     meClockEdit->setObjectName(QStringLiteral("meClockEdit"));
     meClockView->setObjectName(QStringLiteral("meClockView"));
+    meSongChars = meClock->addAction(QStringLiteral("&Charakterystyki utworów"));
+    meSongChars->setObjectName(QStringLiteral("meSongChars"));
+
+    meRestrictions = menuBar()->addMenu(QStringLiteral("Blo&kady"));
+    meRestrictions->setObjectName(QStringLiteral("meRestrictions"));
+    meTimeRestr = meRestrictions->addAction(QStringLiteral("Blokady &czasowe"));
+    meFreqGroups = meRestrictions->addAction(QStringLiteral("Blokady c&zęstotliwościowe"));
+    meLabelRestr = meRestrictions->addAction(QStringLiteral("Blokady &etykiet"));
+    meTimeSeparation = meRestrictions->addAction(QStringLiteral("&Rozkład czasowy"));
+    meGlobalRestr = meRestrictions->addAction(QStringLiteral("Blokady &globalne"));
+    meDefaultRestr = meRestrictions->addAction(QStringLiteral("Blokady &domyślne"));
+    meTimeRestr->setObjectName(QStringLiteral("meTimeRestr"));
+    meFreqGroups->setObjectName(QStringLiteral("meFreqGroups"));
+    meLabelRestr->setObjectName(QStringLiteral("meLabelRestr"));
+    meTimeSeparation->setObjectName(QStringLiteral("meTimeSeparation"));
+    meGlobalRestr->setObjectName(QStringLiteral("meGlobalRestr"));
+    meDefaultRestr->setObjectName(QStringLiteral("meDefaultRestr"));
 
     meOperations = menuBar()->addMenu(QStringLiteral("&Operacje"));
     meOperations->setObjectName(QStringLiteral("meOperations"));
@@ -230,6 +250,11 @@ void TMainForm::CreateMenus() {
     meOperations->addAction(acnSavePlayListAsMix);
     meOperations->addAction(acnSavePlayListAsText);
     meOperations->addAction(acnPrint);
+
+    meOptions = menuBar()->addMenu(QStringLiteral("&Opcje"));
+    meOptions->setObjectName(QStringLiteral("meOptions"));
+    meConfig = meOptions->addAction(QStringLiteral("&Konfiguracja"));
+    meConfig->setObjectName(QStringLiteral("meConfig"));
 
     meTools = menuBar()->addMenu(QStringLiteral("&Narzędzia"));
     meTools->setObjectName(QStringLiteral("meTools"));
@@ -261,6 +286,7 @@ void TMainForm::CreateViews() {
     FResultForm->SetBottomPanelVisible(false);
     Dock(tbPending, FResultForm);
     FDays->ResultView = FResultForm;
+    FResultForm->PlanWriter = [this] { return SavePendingDay(); };
     connect(FResultForm, &TResultForm::StateChanged, this, &TMainForm::UpdateActions);
 }
 

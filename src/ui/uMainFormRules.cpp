@@ -4,6 +4,7 @@
 #include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
 #include "ui/uResultForm.h"
+#include "ui/uResultModel.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -40,13 +41,17 @@ void TMainForm::UpdateActions() {
     acnSavePlayListAsText->setEnabled(state == dsPending);
     acnPrint->setEnabled(state == dsHistory || state == dsPending);
     acnResetstats->setEnabled(state == dsEmpty);
+    acnHistory->setVisible(state == dsPending);
+    acnHistory->setEnabled(state == dsPending && FResultForm &&
+                           FResultForm->Model()->rowCount() > 0);
 
     acnBack->setVisible(state == dsNone || dayOpen);
     FRestoreShortcut->setEnabled(state == dsHistory);
 
     const bool storesUp = FDays != nullptr;
-    for (QAction* action :
-         {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists, meLabels})
+    for (QAction* action : {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists,
+                            meLabels, meSongChars, meTimeRestr, meFreqGroups, meLabelRestr,
+                            meTimeSeparation, meGlobalRestr, meDefaultRestr, meConfig})
         action->setEnabled(storesUp);
     dtDate->setEnabled(storesUp);
     btnTimer->setEnabled(storesUp);

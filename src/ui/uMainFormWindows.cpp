@@ -1,5 +1,6 @@
 #include "clocks/uBroadcastList.h"
 #include "clocks/uClockObjList.h"
+#include "dayplan/uDayLifecycle.h"
 #include "library/uDBMainBase.h"
 #include "ui/broadcasts/uBroadcastsForm.h"
 #include "ui/categories/uCategoriesForm.h"
@@ -9,7 +10,18 @@
 #include "ui/library/uLabelsForm.h"
 #include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uSongsViewForm.h"
+#include "ui/restrictions/uFreqGroupsForm.h"
+#include "ui/restrictions/uLabelRestForm.h"
+#include "ui/restrictions/uRestrictionForm.h"
+#include "ui/settings/uAppConfigForm.h"
+#include "ui/settings/uSongCharOptForm.h"
+#include "ui/settings/uTimeSeparationForm.h"
+#include "ui/uClockTree.h"
+#include "ui/uDayHistoryForm.h"
 #include "ui/uMainForm.h"
+#include "ui/uResultForm.h"
+
+#include <QAction>
 
 // The windows reached from the main menu.
 
@@ -72,4 +84,54 @@ std::function<bool(TBaseClockObject&)> TMainForm::ObjectEditor() {
     return [this](TBaseClockObject& object) {
         return CategoryList && EditClockObject(*CategoryList, object, MainBase.get(), this, false);
     };
+}
+
+void TMainForm::ConnectSettingsActions() {
+    connect(meSongChars, &QAction::triggered, this, &TMainForm::OpenCharacteristicsWindow);
+    connect(meTimeRestr, &QAction::triggered, this, &TMainForm::OpenTimeRestrictionsWindow);
+    connect(meFreqGroups, &QAction::triggered, this, &TMainForm::OpenFreqGroupsWindow);
+    connect(meLabelRestr, &QAction::triggered, this, &TMainForm::OpenLabelRestrictionsWindow);
+    connect(meTimeSeparation, &QAction::triggered, this, &TMainForm::OpenSeparationsWindow);
+    connect(meGlobalRestr, &QAction::triggered, this,
+            [this] { OpenConfigWindow(TAppConfigPage::GlobalRestr); });
+    connect(meDefaultRestr, &QAction::triggered, this,
+            [this] { OpenConfigWindow(TAppConfigPage::DefaultRestr); });
+    connect(meConfig, &QAction::triggered, this,
+            [this] { OpenConfigWindow(TAppConfigPage::Paths); });
+    connect(acnHistory, &QAction::triggered, this, &TMainForm::ShowPendingDayStats);
+}
+
+void TMainForm::OpenConfigWindow(TAppConfigPage page) {
+    if (FStoresUp)
+        EditAppConfig(page, this, SettingsRunner);
+}
+
+void TMainForm::OpenCharacteristicsWindow() {
+    if (FStoresUp && EditSongCharacteristics(this, SettingsRunner) && FClockTree)
+        FClockTree->Reload(); // the docked clock shows characteristic values by name
+}
+
+void TMainForm::OpenTimeRestrictionsWindow() {
+    if (FStoresUp)
+        EditTimeRestrictions(this, SettingsRunner);
+}
+
+void TMainForm::OpenFreqGroupsWindow() {
+    if (FStoresUp)
+        EditFreqGroups(this, SettingsRunner);
+}
+
+void TMainForm::OpenLabelRestrictionsWindow() {
+    if (FStoresUp && MainBase)
+        EditLabelRestrictions(MainBase.get(), this, SettingsRunner);
+}
+
+void TMainForm::OpenSeparationsWindow() {
+    if (FStoresUp)
+        EditSeparations(this, SettingsRunner);
+}
+
+void TMainForm::ShowPendingDayStats() {
+    if (ShownState() == dsPending && FResultForm)
+        FResultForm->ShowPositionStats(FDays->ShownDate());
 }

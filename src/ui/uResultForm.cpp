@@ -4,10 +4,13 @@
 #include "clocks/uClockObjList.h"
 #include "dayplan/uDayPlayList.h"
 #include "dayplan/uPlayListEdits.h"
+#include "dayplan/uPositionStats.h"
+#include "foundation/uDateTime.h"
 #include "foundation/uPrompt.h"
 #include "library/uDBMainBase.h"
 #include "preview/uPlaySong.h"
 #include "ui/library/uSongsViewForm.h"
+#include "ui/stats/uShowStats.h"
 #include "ui/uResultBlankMenu.h"
 #include "ui/uResultExportDialog.h"
 #include "ui/uResultItemEditForm.h"
@@ -153,6 +156,7 @@ void TResultForm::BuildActions() {
     acnEdit = NewAction(this, "acnEdit", QStringLiteral("&Edytuj"), QStringLiteral("Edytuj"));
     acnPlay =
         NewAction(this, "acnPlay", QStringLiteral("&Graj"), QStringLiteral("Odwarzanie utworu"));
+    acnStatistic = NewAction(this, "acnStatistic", QStringLiteral("Statystyki"), QString());
     mePrint = NewAction(this, "mePrint", QStringLiteral("D&rukuj"), QString());
     // Shown in the menu; the keys themselves are taken by the tree (see eventFilter), so the
     // main window's own Ctrl+P does not make them ambiguous.
@@ -160,6 +164,10 @@ void TResultForm::BuildActions() {
     acnPlay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     for (QAction* action : {acnEdit, acnPlay})
         action->setShortcutContext(Qt::WidgetShortcut);
+    // Shown in the menu; docked, the key is the main window's "Statystyki", which asks the
+    // same of this view for the same day.
+    acnStatistic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    acnStatistic->setShortcutContext(Qt::WidgetShortcut);
 
     FAddMenu = new QMenu(QStringLiteral("&Dodaj"), this);
     FAddMenu->setObjectName(QStringLiteral("meAdd"));
@@ -177,6 +185,7 @@ void TResultForm::BuildActions() {
     connect(acnEdit, &QAction::triggered, this, &TResultForm::EditPosition);
     connect(acnPlay, &QAction::triggered, this, &TResultForm::PlayPosition);
     connect(mePrint, &QAction::triggered, this, &TResultForm::Print);
+    connect(acnStatistic, &QAction::triggered, this, [this] { ShowPositionStats(FList.ViewDate); });
 }
 
 void TResultForm::BuildPopup() {
@@ -192,6 +201,8 @@ void TResultForm::BuildPopup() {
     FPopup->addAction(meDel);
     FPopup->addAction(acnEdit);
     FPopup->addAction(acnPlay);
+    FPopup->addSeparator();
+    FPopup->addAction(acnStatistic);
     FPopup->addSeparator();
     FPopup->addAction(mePrint);
 }
@@ -223,6 +234,7 @@ void TResultForm::UpdateActions() {
     acnEdit->setEnabled(CanEdit());
     acnPlay->setEnabled(CanEdit());
     acnAddNew->setEnabled(CanAddItem());
+    acnStatistic->setEnabled(SelectedCount() > 0);
     meUp->setEnabled(CanMoveUp());
     meDown->setEnabled(CanMoveDown());
     meDel->setEnabled(CanDelete());
@@ -356,6 +368,23 @@ void TResultForm::InsertSong() {
     const int row = FModel->InsertAfter(after, std::move(position));
     FocusRow(row);
     FTree->setUpdatesEnabled(true);
+}
+
+void TResultForm::ShowPositionStats(const QDate& day) {
+    if (!MainBase || (PlanWriter && !PlanWriter()))
+        return;
+    QList<int> rows;
+    for (const QModelIndex& index : FTree->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<const TResultSongData*> positions;
+    for (int row : rows)
+        positions.push_back(FModel->PositionAt(row));
+    const TPositionStatEntries entries = CollectPositionStats(positions);
+    if (entries.Songs.isEmpty() && entries.Artists.isEmpty())
+        return;
+    ShowPlayListStats(*MainBase, entries.Songs, entries.Artists, DateToDateTime(day), this,
+                      StatsRunner);
 }
 
 void TResultForm::EditPosition() {

@@ -9,6 +9,8 @@
 #include <optional>
 
 class QAction;
+class QDate;
+class QDialog;
 class QMenu;
 class QPrinter;
 class QTreeView;
@@ -69,6 +71,9 @@ public:
     void InsertBlank(const TBlankCategory& blank);
     // "Nowy utwór": a song chosen in the song list, placed as InsertBlank places a blank.
     void InsertSong();
+    // "Statystyki": the songs and performers of the selected rows in the two-page statistics
+    // window, on the period that holds `day`; nothing opens without a song among them.
+    void ShowPositionStats(const QDate& day);
     // The pop-up's move and delete items become the host's actions (their captions, shortcuts
     // and enabling); nullptr keeps the view's own item.
     void BindHostActions(QAction* up, QAction* down, QAction* del);
@@ -82,6 +87,7 @@ public:
     QAction* EditAction() const { return acnEdit; }
     QAction* PlayAction() const { return acnPlay; }
     QAction* AddNewAction() const { return acnAddNew; }
+    QAction* StatisticAction() const { return acnStatistic; }
 
     // The dialogs, replaceable where no one is there to answer them.
     // The export save dialog: (dir, fileName, filterIndex) -> chosen file, empty when cancelled.
@@ -92,6 +98,11 @@ public:
     std::function<bool(QPrinter&)> PrinterChooser;
     // The song list with OK and "Anuluj": the chosen song's id, none when cancelled.
     std::function<std::optional<int>()> SongPicker;
+    // Runs the statistics window (empty: modally).
+    std::function<bool(QDialog&)> StatsRunner;
+    // Writes the day to its plan file, so that the statistics, which read the plan files, see
+    // the rows as they stand; empty: nothing is written.
+    std::function<bool()> PlanWriter;
 
 signals:
     // Focus, selection or rows changed: the main window evaluates its actions again.
@@ -125,6 +136,7 @@ private:
     QAction* neNewSong = nullptr;
     QAction* acnEdit = nullptr;
     QAction* acnPlay = nullptr;
+    QAction* acnStatistic = nullptr;
     QAction* mePrint = nullptr;
     // What the pop-up shows for moving and deleting: the view's own items or the host's.
     QAction* FUpItem = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/library/uArtistDialog.h"
 #include "ui/library/uArtistsForm.h"
 #include "ui/library/uFindDialog.h"
+#include "ui/stats/uStatistcForm.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -477,9 +478,49 @@ TEST_F(ArtistsFormTest, EditAndDeleteNeedASelectedArtist) {
     EXPECT_FALSE(Action("acnDelete").isEnabled());
     EXPECT_TRUE(Action("acnNew").isEnabled());
     EXPECT_TRUE(Action("acnFind").isEnabled());
+    EXPECT_FALSE(Action("acnStats").isEnabled());
     Select({"Perfect"});
     EXPECT_TRUE(Action("acnEdit").isEnabled());
     EXPECT_TRUE(Action("acnDelete").isEnabled());
+    EXPECT_TRUE(Action("acnStats").isEnabled());
+}
+
+TEST_F(ArtistsFormTest, StatystykaShowsTheSelectedArtistsStillInTheLibrary) {
+    Open();
+    EXPECT_EQ(Action("acnStats").text(), QStringLiteral("Statystyka"));
+    EXPECT_EQ(Action("acnStats").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    Select({"Łzy", "abba", "Sistars"});
+    // Gone since the list was read: it has no plays to show.
+    ASSERT_TRUE(DeleteArtists({Id("Sistars")}));
+    QStringList shown;
+    Form->StatsRunner = [&shown](QDialog& dialog) {
+        auto& stats = As<TStatistcForm>(dialog);
+        EXPECT_EQ(stats.Kind(), TStatKind::Artists);
+        for (int row = 0; row < stats.ItemCount(); ++row)
+            shown.append(stats.Item(row).Name);
+        return false;
+    };
+    Action("acnStats").trigger();
+    EXPECT_EQ(shown, (QStringList{U("abba"), U("Łzy")}));
+}
+
+TEST_F(ArtistsFormTest, StatystykaOfMoreThanTwentyArtistsAsksFirst) {
+    for (int i = 0; i < 15; ++i)
+        ASSERT_NE(FindArtist(QStringLiteral("Zespół %1").arg(i), true), -1);
+    Open();
+    Grid().selectAll();
+    int opened = 0;
+    Form->StatsRunner = [&opened](QDialog& dialog) {
+        ++opened;
+        EXPECT_EQ(As<TStatistcForm>(dialog).ItemCount(), 20);
+        return false;
+    };
+    Prompt.QueueAnswers({false, true});
+    Action("acnStats").trigger();
+    EXPECT_EQ(opened, 0) << "No shows nothing";
+    Action("acnStats").trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(Prompt.Questions().size(), 2);
 }
 
 TEST_F(ArtistsFormTest, DeleteAsksAndTakesTheArtistsWithTheirSongs) {

@@ -47,14 +47,40 @@ TEST(MainForm, TheClockMenuLeadsToBroadcastsCategoriesAndClocks) {
     QStringList items;
     for (const QAction* item : FindChild<QMenu>(form, "meClock")->actions())
         items.append(item->text());
-    EXPECT_EQ(items, (QStringList{QStringLiteral("&Audycje"), QStringLiteral("&Kategorie"),
-                                  QStringLiteral("&Zegary")}));
+    EXPECT_EQ(items,
+              (QStringList{QStringLiteral("&Audycje"), QStringLiteral("&Kategorie"),
+                           QStringLiteral("&Zegary"), QStringLiteral("&Charakterystyki utworów")}));
     QStringList clocks;
     for (const QAction* item :
-         FindChild<QMenu>(form, "meClock")->actions().last()->menu()->actions())
+         FindChild<QMenu>(form, "meClock")->actions().value(2)->menu()->actions())
         clocks.append(item->text());
     EXPECT_EQ(clocks, (QStringList{QStringLiteral("&Nowy"), QStringLiteral("&Edycja"),
                                    QStringLiteral("&Oglądaj")}));
+}
+
+TEST(MainForm, TheMenusComeInOrderWithTheBlockadesAndOptions) {
+    TTempStation station;
+    TMainForm form;
+    const auto texts = [](const QList<QAction*>& actions) {
+        QStringList texts;
+        for (const QAction* action : actions)
+            if (!action->isSeparator())
+                texts.append(action->text());
+        return texts;
+    };
+    QStringList bar = texts(form.menuBar()->actions());
+    bar.removeAll(QStringLiteral("&Widok")); // the docked clock's, once it is made
+    EXPECT_EQ(bar, (QStringList{QStringLiteral("&Baza"), QStringLiteral("&Zegar"),
+                                QStringLiteral("Blo&kady"), QStringLiteral("&Operacje"),
+                                QStringLiteral("&Opcje"), QStringLiteral("&Narzędzia"),
+                                QStringLiteral("&Pomoc")}));
+    EXPECT_EQ(texts(FindChild<QMenu>(form, "meRestrictions")->actions()),
+              (QStringList{
+                  QStringLiteral("Blokady &czasowe"), QStringLiteral("Blokady c&zęstotliwościowe"),
+                  QStringLiteral("Blokady &etykiet"), QStringLiteral("&Rozkład czasowy"),
+                  QStringLiteral("Blokady &globalne"), QStringLiteral("Blokady &domyślne")}));
+    EXPECT_EQ(texts(FindChild<QMenu>(form, "meOptions")->actions()),
+              QStringList{QStringLiteral("&Konfiguracja")});
 }
 
 TEST(MainForm, ALibraryThatCannotOpenEndsTheProgramWritingNoSettings) {

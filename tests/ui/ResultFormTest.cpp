@@ -215,10 +215,12 @@ TEST_F(ResultFormTest, PopupMenuHasTheViewsItems) {
               (QStringList{QStringLiteral("Przesuń w &górę"), QStringLiteral("&Przesuń w dół"),
                            QStringLiteral("-"), QStringLiteral("&Dodaj"), QStringLiteral("&Usuń"),
                            QStringLiteral("&Edytuj"), QStringLiteral("&Graj"), QStringLiteral("-"),
+                           QStringLiteral("Statystyki"), QStringLiteral("-"),
                            QStringLiteral("D&rukuj")}));
     EXPECT_EQ(Form->EditAction()->shortcut(), QKeySequence(Qt::Key_Enter));
     EXPECT_EQ(Form->PlayAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_EQ(Form->PlayAction()->toolTip(), QStringLiteral("Odwarzanie utworu"));
+    EXPECT_EQ(Form->StatisticAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
 
     // The host's actions take the places of the move and delete items.
     QAction up(QStringLiteral("Przesuń w &górę (okno)"));
@@ -228,7 +230,7 @@ TEST_F(ResultFormTest, PopupMenuHasTheViewsItems) {
     EXPECT_EQ(items[0], &up);
     EXPECT_EQ(items[1]->text(), QStringLiteral("&Przesuń w dół"));
     EXPECT_EQ(items[4], &del);
-    EXPECT_EQ(items.size(), 9);
+    EXPECT_EQ(items.size(), 11);
 }
 
 TEST_F(ResultFormTest, AddMenuFollowsTheBlanksOfTheCategoryList) {

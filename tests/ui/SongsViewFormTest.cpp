@@ -1,3 +1,4 @@
+#include "DialogSteps.h"
 #include "FindChild.h"
 #include "ModelCheck.h"
 #include "dayplan/uStores.h"
@@ -12,6 +13,7 @@
 #include "support/TestFiles.h"
 #include "support/TestText.h"
 #include "ui/library/uSongsViewForm.h"
+#include "ui/stats/uStatistcForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,6 +149,31 @@ TEST_F(SongsViewFormTest, DeletingAsksInTheSingularOrThePlural) {
     EXPECT_EQ(Prompt.Questions(), QStringList{"Czy na pewno chcesz usunąć zaznaczone utwory?"});
     EXPECT_EQ(Artists(), (QStringList{"ABC", "Lady Pank"}));
     EXPECT_EQ(grid.currentIndex().row(), 1) << "the row before the current one";
+}
+
+TEST_F(SongsViewFormTest, StatystykaUtworuShowsTheSelectedSongsByPerformerAndTitle) {
+    Open({true, true, {}, {}});
+    QAction& stats = *FindChild<QAction>(*Form, "acnStats");
+    EXPECT_EQ(stats.text(), QStringLiteral("Statystyka utworu"));
+    EXPECT_EQ(stats.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QTableView& grid = Grid();
+    grid.clearSelection();
+    EXPECT_FALSE(stats.isEnabled()) << "enabled as \"&Usuń\" is";
+    for (int row : {4, 0})
+        grid.selectionModel()->select(grid.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(stats.isEnabled());
+    QStringList shown;
+    Form->StatsRunner = [&shown](QDialog& dialog) {
+        auto& window = As<TStatistcForm>(dialog);
+        EXPECT_EQ(window.Kind(), TStatKind::Songs);
+        for (int row = 0; row < window.ItemCount(); ++row)
+            shown.append(window.Item(row).Name);
+        return false;
+    };
+    stats.trigger();
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("Abba - Waterloo"), QStringLiteral("Łzy - Agnieszka")}));
 }
 
 TEST_F(SongsViewFormTest, PickSongReturnsTheChosenSongOfTheCategory) {

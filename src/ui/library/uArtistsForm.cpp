@@ -3,11 +3,15 @@
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+#include "library/uDBMainBase.h"
 #include "library/uEntityEditing.h"
+#include "library/uLibraryEntities.h"
+#include "library/uStatEntry.h"
 #include "ui/library/uArtistDialog.h"
 #include "ui/library/uArtistListModel.h"
 #include "ui/library/uFindDialog.h"
 #include "ui/library/uLibraryGrid.h"
+#include "ui/stats/uShowStats.h"
 #include "ui/uNamed.h"
 #include "ui/uWindowAction.h"
 
@@ -47,19 +51,22 @@ void TArtistsForm::CreateActions(TArtistsFormUse use) {
     // Choosing a performer for a song is no occasion to delete one with all its songs.
     acnDelete->setVisible(use == TArtistsFormUse::Browse);
     acnFind = NewWindowAction(*this, QStringLiteral("Szukaj"), Qt::CTRL | Qt::Key_F, "acnFind");
+    acnStats =
+        NewWindowAction(*this, QStringLiteral("Statystyka"), Qt::CTRL | Qt::Key_H, "acnStats");
     connect(acnNew, &QAction::triggered, this, &TArtistsForm::AddArtist);
     connect(acnEdit, &QAction::triggered, this, &TArtistsForm::EditArtists);
     connect(acnDelete, &QAction::triggered, this, &TArtistsForm::DeleteSelected);
     connect(acnFind, &QAction::triggered, this, &TArtistsForm::Search);
+    connect(acnStats, &QAction::triggered, this, &TArtistsForm::ShowArtistStats);
 }
 
 void TArtistsForm::CreateLayout(TArtistsFormUse use) {
     tbArtists = Named(new QToolBar(this), "tbArtists");
     tbArtists->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tbArtists->addActions({acnNew, acnEdit, acnDelete, acnFind});
+    tbArtists->addActions({acnNew, acnEdit, acnDelete, acnFind, acnStats});
 
     tvArtists = Named(new QTableView(this), "tvArtists");
-    SetUpLibraryGrid(*tvArtists, FModel, true, {acnNew, acnEdit, acnDelete, acnFind});
+    SetUpLibraryGrid(*tvArtists, FModel, true, {acnNew, acnEdit, acnDelete, acnFind, acnStats});
 
     const bool browse = use == TArtistsFormUse::Browse;
     const TListFooter footer =
@@ -194,6 +201,25 @@ void TArtistsForm::SelectRows(const QList<int>& rows) {
     UpdateActions();
 }
 
+void TArtistsForm::ShowArtistStats() {
+    const QList<int> rows = SelectedRows();
+    TDBMainBase* store = FStore ? FStore : MainBase.get();
+    if (rows.isEmpty() || !store)
+        return;
+    // The list is read when it opens; an artist deleted since (in another window, or with the
+    // last of its songs) has no plays to show.
+    const auto entryAt = [this, &rows](int index) -> std::optional<TStatEntry> {
+        const int id = FModel->RowAt(rows[index]).Id;
+        const QString name = GetArtistName(id);
+        if (name.isEmpty())
+            return std::nullopt;
+        return TStatEntry{name, id};
+    };
+    TStatEntries entries;
+    if (CollectStatEntries(static_cast<int>(rows.size()), entryAt, entries) && !entries.isEmpty())
+        ShowStats(*store, TStatKind::Artists, entries, 0, this, StatsRunner);
+}
+
 QList<int> TArtistsForm::SelectedRows() const {
     QList<int> rows;
     for (const QModelIndex& index : tvArtists->selectionModel()->selectedRows())
@@ -211,6 +237,7 @@ void TArtistsForm::UpdateActions() {
     const bool selected = tvArtists->selectionModel()->hasSelection();
     acnEdit->setEnabled(selected);
     acnDelete->setEnabled(selected);
+    acnStats->setEnabled(selected);
     acnFind->setEnabled(FModel->Count() > 0);
     btnOK->setEnabled(!FChoosing || CurrentArtist().has_value());
 }

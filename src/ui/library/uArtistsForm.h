@@ -57,6 +57,11 @@ public:
     void EditArtists();
     void DeleteSelected();
     void Search();
+    // "Statystyka": the plays of the selected artists still in the library, from this week.
+    void ShowArtistStats();
+
+    // Runs the statistics window (empty: modally).
+    TDialogRunner StatsRunner;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -87,6 +92,7 @@ private:
     QAction* acnEdit = nullptr;
     QAction* acnDelete = nullptr;
     QAction* acnFind = nullptr;
+    QAction* acnStats = nullptr;
 };
 
 // "&Baza" → "&Wykonawcy": the artist list to look at and edit. `run` runs the list and the

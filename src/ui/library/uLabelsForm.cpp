@@ -228,3 +228,13 @@ bool ChooseLabel(TDBMainBase* store, const QString& currentValue, int& labelId, 
     value = chosen->Value;
     return true;
 }
+
+std::optional<TChosenLabel> PickLabel(TDBMainBase* store, QWidget* parent,
+                                      const TDialogRunner& run) {
+    TLabelsForm form(store, TLabelsFormUse::Manage, QString(), parent);
+    if (run)
+        form.DialogRunner = run;
+    if (!form.DialogRunner(form))
+        return std::nullopt;
+    return form.Choice();
+}

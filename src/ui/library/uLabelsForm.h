@@ -106,5 +106,11 @@ void ManageLabels(TDBMainBase* store, QWidget* parent, const TDialogRunner& run 
 bool ChooseLabel(TDBMainBase* store, const QString& currentValue, int& labelId, QString& value,
                  QWidget* parent, const TDialogRunner& run = {});
 
+// A label picked from the list as it is managed (no "Brak etykiety", no "Anuluj"): the label
+// the list was left on when closed with "OK"; nothing when the list was closed otherwise or
+// stood on no label. `run` runs the list and the dialogs it opens (empty: modally).
+std::optional<TChosenLabel> PickLabel(TDBMainBase* store, QWidget* parent,
+                                      const TDialogRunner& run = {});
+
 // Texts of the label list.
 inline const QString kLabelNotFound = QStringLiteral("Nie znaleziono etykiety \"%s\".");

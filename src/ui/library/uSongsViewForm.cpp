@@ -6,11 +6,13 @@
 #include "foundation/uTextFile.h"
 #include "library/uSongData.h"
 #include "library/uSongStore.h"
+#include "library/uStatEntry.h"
 #include "preview/uPlaySong.h"
 #include "settings/uSettings.h"
 #include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uLibraryGrid.h"
 #include "ui/library/uSongListModel.h"
+#include "ui/stats/uShowStats.h"
 #include "ui/uNamed.h"
 #include "ui/uWindowAction.h"
 
@@ -70,12 +72,15 @@ void TSongsViewForm::CreateActions() {
     acnFind->setVisible(false);
     acnSaveText = NewWindowAction(*this, QStringLiteral("Zapisz do pliku tekstowego"),
                                   Qt::CTRL | Qt::Key_S, "acnSaveText");
+    acnStats = NewWindowAction(*this, QStringLiteral("Statystyka utworu"), Qt::CTRL | Qt::Key_H,
+                               "acnStats");
     connect(acnNew, &QAction::triggered, this, &TSongsViewForm::NewSong);
     connect(acnEdit, &QAction::triggered, this, &TSongsViewForm::EditSongs);
     connect(acnDelete, &QAction::triggered, this, &TSongsViewForm::DeleteSongs);
     connect(acnPlay, &QAction::triggered, this, &TSongsViewForm::PlayCurrentSong);
     connect(acnFind, &QAction::triggered, this, [] { ShowInformation(FindInactive); });
     connect(acnSaveText, &QAction::triggered, this, &TSongsViewForm::SaveAsText);
+    connect(acnStats, &QAction::triggered, this, &TSongsViewForm::ShowSongStats);
 }
 
 void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
@@ -92,7 +97,7 @@ void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
     cmbFilter->hide();
     tbSongs = Named(new QToolBar(this), "tbSongs");
     tbSongs->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tbSongs->addActions({acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
+    tbSongs->addActions({acnNew, acnEdit, acnDelete, acnPlay, acnStats, acnSaveText});
 
     auto* filterRow = new QHBoxLayout;
     auto* byLabel = new QLabel(QStringLiteral("Filtruj po:"), this);
@@ -110,7 +115,7 @@ void TSongsViewForm::CreateLayout(const TSongsViewUse& use) {
 
     tvSongs = Named(new QTableView(this), "tvSongs");
     SetUpLibraryGrid(*tvSongs, FModel, use.MultiSelect,
-                     {acnNew, acnEdit, acnDelete, acnPlay, acnSaveText});
+                     {acnNew, acnEdit, acnDelete, acnPlay, acnStats, acnSaveText});
     for (int column = 0; column < SongColumnCount; ++column)
         tvSongs->setColumnWidth(column, ColumnWidths[column]);
     connect(tvSongs, &QTableView::doubleClicked, this, &TSongsViewForm::EditSongs);
@@ -213,11 +218,13 @@ void TSongsViewForm::UpdateActions() {
     const qsizetype selected = SelectedRows().size();
     if (FMultiSelect) {
         acnDelete->setEnabled(selected > 0);
+        acnStats->setEnabled(selected > 0);
         acnPlay->setEnabled(selected == 1);
         acnEdit->setEnabled(selected > 0);
     } else {
         const bool onRow = tvSongs->currentIndex().isValid();
         acnDelete->setEnabled(onRow);
+        acnStats->setEnabled(onRow);
         acnPlay->setEnabled(onRow);
         acnEdit->setEnabled(onRow);
     }
@@ -285,6 +292,18 @@ void TSongsViewForm::PlayCurrentSong() {
     song.Path = row.Path;
     song.SetFileName(row.FileName);
     PreviewSong(song);
+}
+
+void TSongsViewForm::ShowSongStats() {
+    const QList<int> rows = RowsActedOn();
+    TStatEntries entries;
+    const auto entryAt = [this, &rows](int index) -> std::optional<TStatEntry> {
+        const TSongListRow& row = FModel->RowAt(rows[index]);
+        return TStatEntry{row.Artist + QStringLiteral(" - ") + row.Title, row.SongId};
+    };
+    if (rows.isEmpty() || !CollectStatEntries(static_cast<int>(rows.size()), entryAt, entries))
+        return;
+    ShowStats(FStore, TStatKind::Songs, entries, 0, this, StatsRunner);
 }
 
 bool TSongsViewForm::SaveAsText() {

@@ -48,6 +48,8 @@ public:
     std::function<QString()> TextFileChooser;
     // The choosers and the runner of the song window that "&Nowy" and "&Edytuj" open.
     TSongWindowHooks SongWindowHooks;
+    // Runs the statistics window of "Statystyka utworu" (empty: modally).
+    TDialogRunner StatsRunner;
 
     // The song of the current row; none without rows.
     std::optional<TPickedSong> CurrentSong() const;
@@ -59,6 +61,8 @@ public:
     void EditSongs();
     void DeleteSongs();
     void PlayCurrentSong();
+    // "Statystyka utworu": the plays of the songs acted on, from this week.
+    void ShowSongStats();
     bool SaveAsText();
 
 private:
@@ -94,6 +98,7 @@ private:
     QAction* acnPlay = nullptr;
     QAction* acnFind = nullptr;
     QAction* acnSaveText = nullptr;
+    QAction* acnStats = nullptr;
 };
 
 // "&Utwory" → "&Przegladaj": the whole library, several rows at a time, only to look at.
