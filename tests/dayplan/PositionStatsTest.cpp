@@ -7,10 +7,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 std::unique_ptr<TResultSongData> Song(int songId, const char* artist, int artistId,
                                       const char* title) {
     auto position = std::make_unique<TResultSongData>();

@@ -8,10 +8,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
     return *TryEncodeDateTime(year, month, day, hour, minute, second, 0);
 }

@@ -8,6 +8,11 @@
 // Texts as GoogleTest shows them in the message of a failed assertion: Polish letters as they
 // are, not as bytes.
 
+// A Polish text written in a test's source, which is UTF-8.
+inline QString U(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 inline std::string S(const QString& text) {
     return text.toStdString();
 }

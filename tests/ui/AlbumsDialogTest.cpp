@@ -23,10 +23,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // An artist with three albums, and another artist with one.
 class AlbumsDialogTest : public ::testing::Test {
 protected:

@@ -23,10 +23,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 class AppConfigFormTest : public ::testing::Test {
 protected:
     TTempStation Station;

@@ -36,10 +36,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // The stored fields of an artist.
 TArtistFields Stored(int artistId) {
     const std::optional<TDBRecord> row = ArtistExists(artistId);

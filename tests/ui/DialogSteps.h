@@ -1,9 +1,11 @@
 #pragma once
 
+#include "FindChild.h"
 #include "support/TestText.h"
 #include "ui/uDialogRunner.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -33,4 +35,18 @@ template <class T> T& As(QDialog& dialog) {
     if (!typed)
         throw std::runtime_error("another dialog opened: " + S(dialog.windowTitle()));
     return *typed;
+}
+
+// In a window of type T: `act`, then OK ("btnOK") clicked, or with `ok` false the window closed
+// without it, as "Anuluj" and Escape close it.
+template <class T> TStep ActThenClose(std::function<void(T&)> act, bool ok) {
+    return [act, ok](QDialog& dialog) {
+        auto& window = As<T>(dialog);
+        act(window);
+        if (ok)
+            FindChild<QPushButton>(window, "btnOK")->click();
+        else
+            window.reject();
+        return window.result() == QDialog::Accepted;
+    };
 }

@@ -1,5 +1,6 @@
 #include "DialogSteps.h"
 #include "FindChild.h"
+#include "ListLines.h"
 #include "dayplan/uStores.h"
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
@@ -26,17 +27,6 @@
 // "grupy.xml".
 
 namespace {
-
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int row = 0; row < list.count(); ++row)
-        lines.append(list.item(row)->text());
-    return lines;
-}
 
 std::string Describe(const TArFreqGroup& group) {
     return std::to_string(group.Id) + " " + S(group.Name) + " " + std::to_string(group.Freq) + "/" +
@@ -91,23 +81,13 @@ protected:
     }
 };
 
-// In the list window: `act`, then "Zamnknij" or "Anuluj".
-TStep InList(std::function<void(TFreqGroupsForm&)> act, bool close) {
-    return [act, close](QDialog& dialog) {
-        auto& form = As<TFreqGroupsForm>(dialog);
-        act(form);
-        FindChild<QPushButton>(form, close ? "btnOK" : "btnCancel")->click();
-        return form.result() == QDialog::Accepted;
-    };
-}
-
 void Select(TFreqGroupsForm& form, const char* name) {
     auto& list = *FindChild<QListWidget>(form, "listGroups");
     list.setCurrentRow(Lines(list).indexOf(U(name)));
 }
 
 TEST_F(FreqGroupsFormTest, ANewGroupIsMadeInTheDialogAndSaved) {
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TFreqGroupsForm>(
         [](TFreqGroupsForm& form) {
             EXPECT_EQ(form.windowTitle(), U("Blokady częstotliwości"));
             auto& list = *FindChild<QListWidget>(form, "listGroups");
@@ -175,7 +155,7 @@ TEST_F(FreqGroupsFormTest, AReadOnlyGroupIsNeitherEditedNorDeleted) {
 
 TEST_F(FreqGroupsFormTest, EditAndDeleteChangeTheGroupsTheFileKeepsTheRest) {
     Prompt.QueueAnswers({true});
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TFreqGroupsForm>(
         [this](TFreqGroupsForm& form) {
             Select(form, "Hity");
             FindChild<QPushButton>(form, "btnEdit")->click();
@@ -204,7 +184,7 @@ TEST_F(FreqGroupsFormTest, CancelPutsTheGroupsBackAndLeavesTheFileAsItWas) {
     const QByteArray before = FileBytes();
     const std::string memory = Describe(*FreqGroups);
     Prompt.DefaultAnswer = true;
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TFreqGroupsForm>(
         [](TFreqGroupsForm& form) {
             FindChild<QPushButton>(form, "btnNew")->click();
             Select(form, "Rzadkie");

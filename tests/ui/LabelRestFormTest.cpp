@@ -1,5 +1,6 @@
 #include "DialogSteps.h"
 #include "FindChild.h"
+#include "ListLines.h"
 #include "dayplan/uStores.h"
 #include "library/uDBMainBase.h"
 #include "library/uEntityEditing.h"
@@ -25,17 +26,6 @@
 // opening and picked from the label list.
 
 namespace {
-
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int row = 0; row < list.count(); ++row)
-        lines.append(list.item(row)->text());
-    return lines;
-}
 
 // A library with the labels "Jazz", "Polskie" and "Rock"; "etykiety.xml" blocks "Rock" and
 // "Jazz".
@@ -88,21 +78,8 @@ TStep PickInLabelList(const char* value) {
     };
 }
 
-// In the blockades window: `act`, then OK, or the window closed without it.
-TStep InWindow(std::function<void(TLabelRestForm&)> act, bool ok) {
-    return [act, ok](QDialog& dialog) {
-        auto& form = As<TLabelRestForm>(dialog);
-        act(form);
-        if (ok)
-            FindChild<QPushButton>(form, "btnOK")->click();
-        else
-            form.reject();
-        return form.result() == QDialog::Accepted;
-    };
-}
-
 TEST_F(LabelRestFormTest, LabelsAreAddedFromTheLabelListAndRemovedThenStored) {
-    Steps.push_back(InWindow(
+    Steps.push_back(ActThenClose<TLabelRestForm>(
         [](TLabelRestForm& form) {
             EXPECT_EQ(form.windowTitle(), U("Blokady etykiet"));
             EXPECT_EQ(FindChild<QLabel>(form, "lblInfo")->text(),
@@ -137,7 +114,7 @@ TEST_F(LabelRestFormTest, LabelsAreAddedFromTheLabelListAndRemovedThenStored) {
 
 TEST_F(LabelRestFormTest, RemovingEnablesOkAndCancelStoresNothing) {
     const QByteArray before = FileBytes();
-    Steps.push_back(InWindow(
+    Steps.push_back(ActThenClose<TLabelRestForm>(
         [](TLabelRestForm& form) {
             auto& remove = *FindChild<QPushButton>(form, "btnDelete");
             auto& list = *FindChild<QListWidget>(form, "listLabels");
@@ -156,7 +133,7 @@ TEST_F(LabelRestFormTest, RemovingEnablesOkAndCancelStoresNothing) {
 }
 
 TEST_F(LabelRestFormTest, TheLabelListLeftWithoutOkAddsNothing) {
-    Steps.push_back(InWindow(
+    Steps.push_back(ActThenClose<TLabelRestForm>(
         [](TLabelRestForm& form) {
             FindChild<QPushButton>(form, "btnAdd")->click();
             EXPECT_EQ(Lines(*FindChild<QListWidget>(form, "listLabels")).size(), 2);
@@ -170,7 +147,7 @@ TEST_F(LabelRestFormTest, TheLabelListLeftWithoutOkAddsNothing) {
 TEST_F(LabelRestFormTest, ALabelDeletedFromTheLibraryLeavesTheFileOnOpening) {
     ASSERT_TRUE(DeleteLabel(Rock));
     // Dropped at once: cancelling the window keeps it dropped.
-    Steps.push_back(InWindow(
+    Steps.push_back(ActThenClose<TLabelRestForm>(
         [this](TLabelRestForm& form) {
             EXPECT_EQ(Lines(*FindChild<QListWidget>(form, "listLabels")), QStringList{U("Jazz")});
             EXPECT_EQ(Stored(), (std::vector<TDisabledLabel>{{U("Jazz"), Jazz}}));
@@ -188,14 +165,14 @@ TEST_F(LabelRestFormTest, OpeningWithEveryLabelInTheLibraryWritesNothing) {
                                 "\" val=\"Jazz\"/>\r\n</labels>\r\n";
     ASSERT_TRUE(WriteFileBytes(Station.Path(DisabledLabelsFileName), handMade));
     ASSERT_TRUE(DisabledLabels->Load());
-    Steps.push_back(InWindow([](TLabelRestForm&) {}, false));
+    Steps.push_back(ActThenClose<TLabelRestForm>([](TLabelRestForm&) {}, false));
     EXPECT_FALSE(EditLabelRestrictions(MainBase.get(), nullptr, Runner()));
     EXPECT_EQ(FileBytes(), handMade);
 }
 
 TEST_F(LabelRestFormTest, WithoutALibraryTheEntriesStayAndNoneCanBeAdded) {
     ASSERT_TRUE(DeleteLabel(Rock));
-    Steps.push_back(InWindow(
+    Steps.push_back(ActThenClose<TLabelRestForm>(
         [](TLabelRestForm& form) {
             EXPECT_EQ(Lines(*FindChild<QListWidget>(form, "listLabels")),
                       (QStringList{U("Jazz"), U("Rock")}));

@@ -30,10 +30,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // In the label dialog: the value, then OK.
 TStep EnterValue(QString value) {
     return [value](QDialog& dialog) {

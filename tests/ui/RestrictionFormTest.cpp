@@ -1,5 +1,6 @@
 #include "DialogSteps.h"
 #include "FindChild.h"
+#include "ListLines.h"
 #include "dayplan/uStores.h"
 #include "foundation/uArUtils.h"
 #include "settings/uSettings.h"
@@ -28,17 +29,6 @@
 // with its day and hour ranges, and what reaches "blokady.xml".
 
 namespace {
-
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int row = 0; row < list.count(); ++row)
-        lines.append(list.item(row)->text());
-    return lines;
-}
 
 // Everything a list of blockades holds, the counter and the changed flag included.
 std::string Describe(const TArTimeRanges& ranges) {
@@ -128,23 +118,13 @@ protected:
     }
 };
 
-// In the list window: `act`, then "Zamnknij" or "Anuluj".
-TStep InList(std::function<void(TRestrictionForm&)> act, bool close) {
-    return [act, close](QDialog& dialog) {
-        auto& form = As<TRestrictionForm>(dialog);
-        act(form);
-        FindChild<QPushButton>(form, close ? "btnOK" : "btnCancel")->click();
-        return form.result() == QDialog::Accepted;
-    };
-}
-
 void Select(TRestrictionForm& form, const char* name) {
     auto& list = *FindChild<QListWidget>(form, "listRanges");
     list.setCurrentRow(Lines(list).indexOf(U(name)));
 }
 
 TEST_F(RestrictionFormTest, ANewBlockadeIsMadeInTheDialogAndSaved) {
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TRestrictionForm>(
         [](TRestrictionForm& form) {
             EXPECT_EQ(form.windowTitle(), U("Blokady czasowe"));
             auto& list = *FindChild<QListWidget>(form, "listRanges");
@@ -195,7 +175,7 @@ TEST_F(RestrictionFormTest, ANewBlockadeIsMadeInTheDialogAndSaved) {
 
 TEST_F(RestrictionFormTest, EditRewritesTheBlockadeAndDeleteAsksFirst) {
     Prompt.QueueAnswers({false, true});
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TRestrictionForm>(
         [this](TRestrictionForm& form) {
             auto& list = *FindChild<QListWidget>(form, "listRanges");
             Select(form, "Weekend");
@@ -234,7 +214,7 @@ TEST_F(RestrictionFormTest, CancelPutsTheListBackAndLeavesTheFileAsItWas) {
     const QByteArray before = FileBytes();
     const std::string memory = Describe(*TimeRanges);
     Prompt.DefaultAnswer = true;
-    Steps.push_back(InList(
+    Steps.push_back(ActThenClose<TRestrictionForm>(
         [](TRestrictionForm& form) {
             FindChild<QPushButton>(form, "btnNew")->click();
             Select(form, "Weekend");

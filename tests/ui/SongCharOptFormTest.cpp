@@ -23,10 +23,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // What the lists hold, as "text=id".
 QStringList Listed(const TCharValueList& values) {
     QStringList texts;

@@ -20,10 +20,6 @@
 
 namespace {
 
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 class TimeSeparationFormTest : public ::testing::Test {
 protected:
     TTempStation Station;
