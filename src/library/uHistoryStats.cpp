@@ -1,16 +1,33 @@
 #include "library/uHistoryStats.h"
 
 #include "foundation/uAppPaths.h"
+#include "library/uPlayTime.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
+#include <exception>
 #include <vector>
 
 void THistoryStats::SetPeriod(TDateTime from, TDateTime to) {
     From = from;
     To = to;
-    LoadRange(true, from, to);
+    // Every pending day of the period, also one taken back from the accepted days while later
+    // ones stay accepted: the generator's cache starts after the newest accepted day, but the
+    // director asking about a day taken back wants its plays, which the tables no longer hold.
+    PendingDays.clear();
+    for (TDateTime day = PlayDay(from); day <= PlayDay(to); day += 1) {
+        const QDate date = DateTimeToDate(day);
+        if (ExistingPlanFilePath(pkCurrent, date).isEmpty() ||
+            !ExistingPlanFilePath(pkHistory, date).isEmpty())
+            continue;
+        PendingDays.insert(ToPlayTime(day));
+        try {
+            LoadDay(true, day);
+        } catch (const std::exception&) {
+            // A day that cannot be read shows no plays.
+        }
+    }
 }
 
 void THistoryStats::LoadDay(bool light, TDateTime day) {
@@ -27,7 +44,10 @@ QList<TDateTime> THistoryStats::PlayTimes(TStatsKind kind, int id) {
     const TPlayTime from = ToPlayTime(From);
     const TPlayTime to = ToPlayTime(To);
     std::vector<TPlayTime> times;
-    CollectCached(kind, id, from, to, times);
+    CollectRead(kind, id, from, to, times);
+    std::erase_if(times, [this](TPlayTime time) {
+        return !PendingDays.contains(ToPlayTime(PlayDay(FromPlayTime(time))));
+    });
     Rows(kind).Collect(id, from, to, times);
     QList<TDateTime> result;
     result.reserve(static_cast<qsizetype>(times.size()));

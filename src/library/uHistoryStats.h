@@ -36,6 +36,9 @@ private:
     TDateTime From = 0;
     TDateTime To = 0;
     QSet<QString> LoadedFiles;
+    // The starts of the period's days that are pending now (a current plan file and no history
+    // file): the days read into the cache that were accepted since are left to the tables.
+    QSet<TPlayTime> PendingDays;
 
     QList<TDateTime> PlayTimes(TStatsKind kind, int id);
     void ListPlays(TStatsKind kind, int id, QStringList& list);

@@ -163,12 +163,18 @@ int TStatsCache::CachedCount(TStatsKind kind, int id, TPlayTime from, TPlayTime 
 
 void TStatsCache::CollectCached(TStatsKind kind, int id, TPlayTime from, TPlayTime to,
                                 std::vector<TPlayTime>& times) const {
+    if (WindowMeets(from, to))
+        CollectRead(kind, id, std::max(from, StartTime), std::min(to, EndTime), times);
+}
+
+void TStatsCache::CollectRead(TStatsKind kind, int id, TPlayTime from, TPlayTime to,
+                              std::vector<TPlayTime>& times) const {
     const TCacheItem* item = FindItem(kind, id);
-    if (!item || !WindowMeets(from, to))
+    if (!item)
         return;
     const std::vector<TPlayTime>& cached = item->Times();
-    const auto first = std::lower_bound(cached.begin(), cached.end(), std::max(from, StartTime));
-    const auto last = std::upper_bound(first, cached.end(), std::min(to, EndTime));
+    const auto first = std::lower_bound(cached.begin(), cached.end(), from);
+    const auto last = std::upper_bound(first, cached.end(), to);
     times.insert(times.end(), first, last);
 }
 

@@ -98,6 +98,10 @@ protected:
     // Appends the id's cached plays in [from, to] (clipped to the window).
     void CollectCached(TStatsKind kind, int id, TPlayTime from, TPlayTime to,
                        std::vector<TPlayTime>& times) const;
+    // Appends the id's plays in [from, to] from every day read into the cache, whatever the
+    // window.
+    void CollectRead(TStatsKind kind, int id, TPlayTime from, TPlayTime to,
+                     std::vector<TPlayTime>& times) const;
 
 private:
     IPlanReader* Reader;

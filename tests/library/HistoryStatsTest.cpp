@@ -36,6 +36,27 @@ TEST_F(HistoryStatsTest, ChoosingAPeriodReadsOnlyThePendingDaysNotReadYet) {
     EXPECT_EQ(Reader.Light, QList<bool>({true, true, true}));
 }
 
+// A day taken back while the days after it stay accepted is pending again: its plays are no
+// longer in the tables and must come from its plan file. A current file left beside an accepted
+// day's history file is not read: that day's plays are in the tables.
+TEST_F(HistoryStatsTest, ADayTakenBackBeforeTheNewestAcceptedOneShowsItsPlays) {
+    Accepted(May(2));
+    Accepted(May(4));
+    Accepted(May(5));
+    PendingPlay(1, 11, May(3, 7, 0));
+    PendingPlay(1, 11, May(4, 9, 0)); // stray: 4 May is accepted
+    StoredPlay(1, 11, May(4, 10, 0));
+    THistoryStats history(*MainBase, &Reader);
+
+    history.SetPeriod(May(1), LastMinute(May(7)));
+    EXPECT_EQ(Reader.Read, QStringList({"20240503"}));
+    QStringList plays;
+    history.ListSongPlays(1, plays);
+    EXPECT_EQ(plays, Texts({May(3, 7, 0), May(4, 10, 0)}));
+    history.ListArtistPlays(11, plays);
+    EXPECT_EQ(plays, Texts({May(3, 7, 0), May(4, 10, 0)}));
+}
+
 // Accepted up to 2 May: song 1 by artist 11 stored on 20 April 10:00, 1 May 08:00 and 20:00;
 // pending 3 May: song 1 at 07:00, song 2 by artist 11 at 09:00.
 class HistoryPlaysTest : public StatsFixture {

@@ -30,7 +30,9 @@ TNamedListForm::~TNamedListForm() = default;
 void TNamedListForm::SetUp(QListWidget* list) {
     FList = list;
     FList->setSelectionMode(QAbstractItemView::SingleSelection);
-    FList->setMinimumSize(240, 260);
+    // Wide enough for a group named after its rule ("Katalog: co 2 dni, najwyżej 3 razy w
+    // tygodniu").
+    FList->setMinimumSize(380, 280);
 
     btnNew = Named(new QPushButton(QStringLiteral("Nowa"), this), "btnNew");
     btnEdit = Named(new QPushButton(QStringLiteral("Edycja"), this), "btnEdit");

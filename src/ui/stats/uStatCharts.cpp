@@ -31,10 +31,15 @@ QChart* NewChart() {
 // The days' short dates stand on end: a month has some thirty of them.
 void StyleDayLabels(QAbstractAxis& axis) {
     axis.setLabelsAngle(-90);
+    // Standing, a date is as wide as a line of text, which a month's day has room for; the
+    // chart would still cut it to the day's width as if it lay flat.
+    axis.setTruncateLabels(false);
     QFont font = axis.labelsFont();
     font.setPointSizeF(std::max(7.0, font.pointSizeF() - 1));
     axis.setLabelsFont(font);
 }
+
+constexpr qreal kHourMargin = 0.4;
 
 // A label every 2, 3, 4 or 6 hours, as many as the chart's height has room for: labels that
 // do not fit are drawn as dots.
@@ -47,9 +52,8 @@ void SpaceHourLabels(QValueAxis& hours, qreal height) {
             break;
         }
     }
-    const int ticks = HoursPerDay / every + 1;
-    if (hours.tickCount() != ticks) {
-        hours.setTickCount(ticks);
+    if (hours.tickInterval() != every) {
+        hours.setTickInterval(every);
         hours.setMinorTickCount(every - 1);
     }
 }
@@ -66,7 +70,11 @@ QChart* NewPlaysChart(QCategoryAxis*& dayAxis) {
 
     auto* hours = new QValueAxis(chart);
     hours->setObjectName(QStringLiteral("axisHours"));
-    hours->setRange(0, HoursPerDay);
+    // A little room below midnight and above the end of the day, so a play in the first or
+    // the last minutes is not cut in half by the chart's edge; the labels stay on the hours.
+    hours->setRange(-kHourMargin, HoursPerDay + kHourMargin);
+    hours->setTickType(QValueAxis::TicksDynamic);
+    hours->setTickAnchor(0);
     hours->setLabelFormat(QStringLiteral("%d"));
     hours->setTitleText(QStringLiteral("Godzina"));
     chart->addAxis(hours, Qt::AlignLeft);
