@@ -290,6 +290,23 @@ TEST_F(AppConfigFormTest, AMissingDirectoryIsMadeOnYesAndLeftOnNo) {
     EXPECT_EQ(saved.PlayListDir, lists);
 }
 
+// One level is made; a directory whose parent is missing cannot be, and OK then stores nothing.
+TEST_F(AppConfigFormTest, ADirectoryThatCannotBeMadeKeepsTheWindowOpenAndStoresNothing) {
+    const QByteArray config = ReadFileBytes(Station.Path(ConfigFileName));
+    const QString clocks = Station.Path(U("Brak/Zegary"));
+    Prompt.QueueAnswers({true});
+    EXPECT_FALSE(Open(TAppConfigPage::Paths, [&](TAppConfigForm& form) {
+        W<QLineEdit>(form, "edtClock").setText(clocks);
+        EXPECT_FALSE(PressOK(form));
+        EXPECT_EQ(Prompt.Errors(),
+                  QStringList{U("Nie udało się utworzyć katalogu \"%1\".").arg(clocks)});
+        form.reject();
+        return false;
+    }));
+    EXPECT_FALSE(QFileInfo::exists(clocks));
+    EXPECT_EQ(ReadFileBytes(Station.Path(ConfigFileName)), config);
+}
+
 TEST_F(AppConfigFormTest, CancelLeavesTheSettingsAndEveryFileAsTheyWere) {
     const auto before = StationSnapshot(Station.Dir());
     const TConfig config = Config;

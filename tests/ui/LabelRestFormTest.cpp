@@ -80,7 +80,7 @@ TStep PickInLabelList(const char* value) {
 
 TEST_F(LabelRestFormTest, LabelsAreAddedFromTheLabelListAndRemovedThenStored) {
     Steps.push_back(ActThenClose<TLabelRestForm>(
-        [](TLabelRestForm& form) {
+        [this](TLabelRestForm& form) {
             EXPECT_EQ(form.windowTitle(), U("Blokady etykiet"));
             EXPECT_EQ(FindChild<QLabel>(form, "lblInfo")->text(),
                       U("Uwory oznaczone tymi etykietami nie będą brane pod uwagę przy "
@@ -96,6 +96,7 @@ TEST_F(LabelRestFormTest, LabelsAreAddedFromTheLabelListAndRemovedThenStored) {
             FindChild<QPushButton>(form, "btnAdd")->click();
             EXPECT_EQ(Lines(list).size(), 3);
             EXPECT_EQ(list.currentItem()->text(), U("Jazz"));
+            Prompt.QueueAnswers({true});
             FindChild<QPushButton>(form, "btnDelete")->click();
             EXPECT_EQ(Lines(list), (QStringList{U("Rock"), U("Polskie")}));
         },
@@ -109,18 +110,22 @@ TEST_F(LabelRestFormTest, LabelsAreAddedFromTheLabelListAndRemovedThenStored) {
     EXPECT_EQ(DisabledLabels->Labels(), expected);
     EXPECT_TRUE(DisabledLabels->IsDisabled(Polish));
     EXPECT_FALSE(DisabledLabels->IsDisabled(Jazz));
-    EXPECT_TRUE(Prompt.Boxes.isEmpty());
+    EXPECT_EQ(Prompt.Questions(), QStringList{U("Czy na pewno chcesz skasować?")});
+    EXPECT_TRUE(Prompt.Errors().isEmpty());
 }
 
 TEST_F(LabelRestFormTest, RemovingEnablesOkAndCancelStoresNothing) {
     const QByteArray before = FileBytes();
     Steps.push_back(ActThenClose<TLabelRestForm>(
-        [](TLabelRestForm& form) {
+        [this](TLabelRestForm& form) {
             auto& remove = *FindChild<QPushButton>(form, "btnDelete");
             auto& list = *FindChild<QListWidget>(form, "listLabels");
             list.clearSelection();
             EXPECT_FALSE(remove.isEnabled());
             list.setCurrentRow(1);
+            Prompt.QueueAnswers({false, true});
+            remove.click();
+            EXPECT_EQ(Lines(list).size(), 2) << "\"Nie\" keeps the label";
             remove.click();
             EXPECT_EQ(Lines(list), QStringList{U("Jazz")});
             EXPECT_TRUE(FindChild<QPushButton>(form, "btnOK")->isEnabled());

@@ -291,8 +291,12 @@ TEST_F(RestrictionFormTest, EachPartOfTheDialogWorksOnlyWhileItsBoxIsTicked) {
     EXPECT_EQ(enabled(), "--A-L");
 
     hours.setCurrentRow(0);
+    Prompt.QueueAnswers({false, true});
+    FindChild<QPushButton>(dialog, "btnDeleteHour")->click();
+    EXPECT_EQ(Lines(hours).size(), 1) << "\"Nie\" keeps the line";
     FindChild<QPushButton>(dialog, "btnDeleteHour")->click();
     EXPECT_TRUE(Lines(hours).isEmpty());
+    EXPECT_EQ(Prompt.Questions(), QStringList(2, U("Czy na pewno chcesz skasować?")));
     EXPECT_EQ(enabled(), "--A-L");
 
     FindChild<QLineEdit>(dialog, "edtRestName")->clear();

@@ -1,8 +1,10 @@
 #include "ui/restrictions/uLabelRestForm.h"
 
+#include "foundation/uPrompt.h"
 #include "library/uExistingLabels.h"
 #include "settings/uSettings.h"
 #include "ui/library/uLabelsForm.h"
+#include "ui/restrictions/uNamedListForm.h"
 #include "ui/uDialogButtons.h"
 #include "ui/uNamed.h"
 
@@ -98,7 +100,7 @@ void TLabelRestForm::AddLabel() {
 
 void TLabelRestForm::DeleteLabel() {
     QListWidgetItem* current = listLabels->currentItem();
-    if (current == nullptr || !current->isSelected())
+    if (current == nullptr || !current->isSelected() || !AskYesNo(kDeleteEntryQuestion))
         return;
     delete current;
     btnOK->setEnabled(true);

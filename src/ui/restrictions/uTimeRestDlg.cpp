@@ -1,10 +1,12 @@
 #include "ui/restrictions/uTimeRestDlg.h"
 
 #include "foundation/uArUtils.h"
+#include "foundation/uPrompt.h"
 #include "settings/uArTimeRanges.h"
 #include "settings/uCommonYear.h"
 #include "ui/restrictions/uDateRangeForm.h"
 #include "ui/restrictions/uHourRangeForm.h"
+#include "ui/restrictions/uNamedListForm.h"
 #include "ui/uDialogButtons.h"
 #include "ui/uNamed.h"
 
@@ -61,8 +63,10 @@ void EnablePart(bool ticked, QListWidget* list, QPushButton* add = nullptr,
     remove->setEnabled(ticked && !list->selectedItems().isEmpty());
 }
 
+// Asked first, as every deletion in the settings windows is.
 void DeleteCurrentLine(QListWidget* list) {
-    delete list->currentItem();
+    if (list->currentItem() && AskYesNo(kDeleteEntryQuestion))
+        delete list->currentItem();
 }
 
 } // namespace

@@ -251,20 +251,23 @@ void TAppConfigForm::MarkChanged() {
 void TAppConfigForm::accept() {
     if (!btnOK->isEnabled())
         return;
-    OfferToCreate(edtClock->text());
-    OfferToCreate(edtPlaylist->text());
+    if (!OfferToCreate(edtClock->text()) || !OfferToCreate(edtPlaylist->text()))
+        return;
     StoreConfig();
     StoreGroups();
     StoreCutting();
     QDialog::accept();
 }
 
-void TAppConfigForm::OfferToCreate(const QString& directory) {
+bool TAppConfigForm::OfferToCreate(const QString& directory) {
     // An empty text names no directory to make.
-    if (directory.isEmpty() || QDir(directory).exists())
-        return;
-    if (AskYesNo(Format(kDirectoryMissing, {directory})))
-        QDir().mkdir(directory);
+    if (directory.isEmpty() || QDir(directory).exists() ||
+        !AskYesNo(Format(kDirectoryMissing, {directory})))
+        return true;
+    if (QDir().mkdir(directory))
+        return true;
+    ShowError(Format(kDirectoryNotCreated, {directory}));
+    return false;
 }
 
 void TAppConfigForm::StoreConfig() {

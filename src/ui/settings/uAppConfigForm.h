@@ -52,8 +52,10 @@ private:
     void Browse(QLineEdit& edit);
     void UpdateEnabling();
     void MarkChanged();
-    // Asks to create a directory that does not exist, and creates it on Yes.
-    static void OfferToCreate(const QString& directory);
+    // Asks to create a directory that does not exist, and creates it on Yes. False, after
+    // saying so, when it could not be created: nothing is stored and the window stays open, so
+    // the director does not leave with a directory that is not there.
+    static bool OfferToCreate(const QString& directory);
     void StoreConfig();
     void StoreGroups();
     void StoreCutting();
@@ -96,4 +98,6 @@ bool EditAppConfig(TAppConfigPage page, QWidget* parent, const TDialogRunner& ru
 // Texts of the configuration window.
 inline const QString kDirectoryMissing =
     QStringLiteral("Katalog \"%s\" nie istnieje. Czy chcesz go utworzyć?");
+inline const QString kDirectoryNotCreated =
+    QStringLiteral("Nie udało się utworzyć katalogu \"%s\".");
 inline const QString kChooseDirectoryTitle = QStringLiteral("Wybierz katalog");
