@@ -10,6 +10,7 @@
 #include "settings/uArTimeRanges.h"
 #include "settings/uSettings.h"
 #include "support/PlainSqlite.h"
+#include "support/TestFiles.h"
 #include "ui/restrictions/uHourRangeForm.h"
 #include "ui/restrictions/uRestrictionForm.h"
 #include "ui/restrictions/uTimeRestDlg.h"
@@ -53,6 +54,17 @@ const TMenuWindow MenuWindows[] = {
     {"meConfig", "Konfiguracja programu", "tabPaths"},
 };
 
+// The file a window saved is byte for byte what the settings object writes for what it reads
+// back from it.
+template <class TSettings> void ExpectWrittenAsTheSettingsWriteIt(const QString& path) {
+    const QByteArray saved = ReadFileBytes(path);
+    TSettings stored;
+    ASSERT_TRUE(stored.Load());
+    stored.MarkChanged();
+    ASSERT_TRUE(stored.Save());
+    EXPECT_EQ(ReadFileBytes(path), saved);
+}
+
 TEST_F(MainFormDay, EachSettingsMenuItemOpensItsWindowAndCancelLeavesTheStationAsItWas) {
     const auto before = StationSnapshot(Station.Dir());
     for (const TMenuWindow& item : MenuWindows) {
@@ -91,6 +103,7 @@ TEST_F(MainFormDay, TheSeparationScheduleIsChangedThroughItsMenuItem) {
     ASSERT_TRUE(stored.Load());
     EXPECT_EQ(stored.BlockDayCount(), 4);
     EXPECT_EQ(stored.Hours(), 3);
+    ExpectWrittenAsTheSettingsWriteIt<TArSeparations>(Station.Path(SeparationsFileName));
 }
 
 class MainFormTightening : public MainFormDay {
@@ -169,6 +182,7 @@ TEST_F(MainFormTightening, ABlockadeTightenedInTheWindowsKeepsItsSongsOutOfTheNe
     ASSERT_TRUE(stored.Load());
     ASSERT_NE(stored.FindById(rangeId), nullptr);
     EXPECT_EQ(stored.FindById(rangeId)->HourCount(), hoursBefore + 1);
+    ExpectWrittenAsTheSettingsWriteIt<TArTimeRanges>(Station.Path(TimeRangesFileName));
     const TArTimeRange& tightened = *TimeRanges->FindById(rangeId);
     const TDateTime today = DateToDateTime(Today);
     EXPECT_FALSE(tightened.IsFree(before.front(), today)) << "the first play is now blocked";
