@@ -11,6 +11,7 @@
 #include "import/uImportChoices.h"
 #include "import/uImportOptions.h"
 #include "import/uImportRun.h"
+#include "import/uImportWork.h"
 #include "library/uDBMainBase.h"
 #include "settings/uDefaultStation.h"
 #include "settings/uSettings.h"
@@ -150,10 +151,15 @@ int main(int argc, char** argv) {
     QElapsedTimer total;
     total.start();
     timer.restart();
-    TDatFileList list = ReadDatFiles(files, options, choices);
+    // The operations the import window runs in its progress window.
+    TDatReadWork readWork(files, options, choices);
+    RunImportWork(readWork);
+    TDatFileList& list = readWork.List;
     const double reading = Seconds(timer);
     timer.restart();
-    const TImportResult result = ImportSelected(list, choices);
+    TSongsImportWork storeWork(list, choices);
+    RunImportWork(storeWork);
+    const TImportResult& result = storeWork.Result;
     const double storing = Seconds(timer);
     std::printf("reading the list: %.2f s\n", reading);
     std::printf("storing: %.2f s (%d added, %d duplicates, %d failed)\n", storing, result.Added,

@@ -6,6 +6,7 @@
 #include "import/uImportChoices.h"
 #include "import/uImportOptions.h"
 #include "import/uImportRun.h"
+#include "import/uImportWork.h"
 
 #include <optional>
 
@@ -79,9 +80,14 @@ int CliImportDat(TCliContext& context) {
         return ceFileError;
 
     TFixedImportChoices choices(args->Unknown);
-    TDatFileList list = ReadDatFiles(args->Files, LoadImportOptions(), choices);
+    // The operations the desktop program runs in its progress window; here they run at once.
+    TDatReadWork reading(args->Files, LoadImportOptions(), choices);
+    RunImportWork(reading);
+    TDatFileList& list = reading.List;
     const int badFiles = ReportRows(list, context.Err);
-    const TImportResult result = ImportSelected(list, choices);
+    TSongsImportWork storing(list, choices);
+    RunImportWork(storing);
+    const TImportResult& result = storing.Result;
     context.Out << QStringLiteral("Zaimportowano: %1, już w bazie: %2, błędne pliki: %3, "
                                   "niezapisane: %4.")
                        .arg(result.Added)

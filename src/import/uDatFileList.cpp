@@ -19,31 +19,34 @@ int ImportLabelId(const TSongData& song, int source) {
     }
 }
 
+TDatFileReader::TDatFileReader(const TImportOptions& options, IImportChoices& choices)
+    : FOptions(options), FChoices(choices), FAudio(options.Paths) {}
+
+TDatFileEntry TDatFileReader::Read(const QString& file) {
+    TDatFileEntry entry;
+    entry.DatFile = file;
+    auto song = std::make_unique<TSongData>();
+    if (!ReadDatFile(file, *song, FAudio)) {
+        entry.Status = kDatFileError;
+        return entry;
+    }
+    song->Label1Id = ImportLabelId(*song, FOptions.ToLabel1Id);
+    song->Label2Id = ImportLabelId(*song, FOptions.ToLabel2Id);
+    CutLongFields(*song, FChoices);
+    entry.Status = song->FileName.isEmpty() ? kAudioFileMissing : kAudioFileFound;
+    entry.Song = std::move(song);
+    FBatch.ItemDone(true);
+    return entry;
+}
+
 TDatFileList ReadDatFiles(const QStringList& files, const TImportOptions& options,
                           IImportChoices& choices) {
     TBusyGuard busy;
-    TAudioFileSearch audio(options.Paths);
-    // The labels made while reading are written in units too.
-    TImportBatch batch;
+    TDatFileReader reader(options, choices);
     TDatFileList list;
     list.reserve(files.size());
-    for (const QString& file : files) {
-        TDatFileEntry entry;
-        entry.DatFile = file;
-        auto song = std::make_unique<TSongData>();
-        if (!ReadDatFile(file, *song, audio)) {
-            entry.Status = kDatFileError;
-            list.push_back(std::move(entry));
-            continue;
-        }
-        song->Label1Id = ImportLabelId(*song, options.ToLabel1Id);
-        song->Label2Id = ImportLabelId(*song, options.ToLabel2Id);
-        CutLongFields(*song, choices);
-        entry.Status = song->FileName.isEmpty() ? kAudioFileMissing : kAudioFileFound;
-        entry.Song = std::move(song);
-        list.push_back(std::move(entry));
-        batch.ItemDone(true);
-    }
-    batch.Finish();
+    for (const QString& file : files)
+        list.push_back(reader.Read(file));
+    reader.Finish();
     return list;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "import/uAudioFileSearch.h"
+#include "import/uImportBatch.h"
+#include "import/uImportOptions.h"
 #include "library/uSongData.h"
 
 #include <QString>
@@ -8,7 +11,6 @@
 #include <vector>
 
 class IImportChoices;
-struct TImportOptions;
 
 // One chosen ".dat" file as the import list shows it.
 struct TDatFileEntry {
@@ -20,6 +22,23 @@ struct TDatFileEntry {
 };
 
 using TDatFileList = std::vector<TDatFileEntry>;
+
+// Reads chosen files one at a time into import list rows, as ReadDatFiles does for all of them;
+// the labels made on the way are written in units of work, the last one by Finish (or undone
+// when the reader goes without it).
+class TDatFileReader {
+public:
+    TDatFileReader(const TImportOptions& options, IImportChoices& choices);
+
+    TDatFileEntry Read(const QString& file);
+    void Finish() { FBatch.Finish(); }
+
+private:
+    const TImportOptions FOptions;
+    IImportChoices& FChoices;
+    TAudioFileSearch FAudio;
+    TImportBatch FBatch;
+};
 
 // Reads the files in order, under the busy cursor. Each song gets its labels from its "Jak"
 // or "Kod" value as the options say (labels are made here, whether or not the song is

@@ -32,37 +32,48 @@ bool IsDuplicateSong(const TSongData& song) {
     }
 }
 
+TSongImporter::TSongImporter(IImportChoices& choices)
+    : FAliases(std::make_unique<TCharAliases>()),
+      FRefs(std::make_unique<TImportRefs>(*FAliases, choices)) {}
+
+TSongImporter::~TSongImporter() = default;
+
+void TSongImporter::CountLost(int lost) {
+    FResult.Added -= lost;
+    FResult.Failed += lost;
+}
+
+void TSongImporter::Import(TDatFileEntry& entry) {
+    if (!entry.IsSong() || !entry.Song->Selected)
+        return;
+    TSongData& song = *entry.Song;
+    FRefs->ResolveSongRefs(song);
+    bool added = false;
+    if (IsDuplicateSong(song)) {
+        ReportDuplicate(song);
+        ++FResult.Duplicates;
+    } else if (const int id = AddSong(song, added); id == -1) {
+        ++FResult.Failed;
+    } else if (!added) {
+        // Stored already under the title as written, blanks and all.
+        ReportDuplicate(song);
+        ++FResult.Duplicates;
+    } else {
+        song.SongId = id;
+        ++FResult.Added;
+    }
+    CountLost(FBatch.ItemDone(added));
+}
+
+TImportResult TSongImporter::Finish() {
+    CountLost(FBatch.Finish());
+    return FResult;
+}
+
 TImportResult ImportSelected(TDatFileList& list, IImportChoices& choices) {
     TBusyGuard busy;
-    TImportResult result;
-    TCharAliases aliases;
-    TImportRefs refs(aliases, choices);
-    TImportBatch batch;
-    const auto countLost = [&result](int lost) {
-        result.Added -= lost;
-        result.Failed += lost;
-    };
-    for (TDatFileEntry& entry : list) {
-        if (!entry.IsSong() || !entry.Song->Selected)
-            continue;
-        TSongData& song = *entry.Song;
-        refs.ResolveSongRefs(song);
-        bool added = false;
-        if (IsDuplicateSong(song)) {
-            ReportDuplicate(song);
-            ++result.Duplicates;
-        } else if (const int id = AddSong(song, added); id == -1) {
-            ++result.Failed;
-        } else if (!added) {
-            // Stored already under the title as written, blanks and all.
-            ReportDuplicate(song);
-            ++result.Duplicates;
-        } else {
-            song.SongId = id;
-            ++result.Added;
-        }
-        countLost(batch.ItemDone(added));
-    }
-    countLost(batch.Finish());
-    return result;
+    TSongImporter importer(choices);
+    for (TDatFileEntry& entry : list)
+        importer.Import(entry);
+    return importer.Finish();
 }
