@@ -10,39 +10,44 @@
 
 namespace {
 
-// A progress window that runs the work at once and presses "Przerwij" after `StopAfter` steps
-// (never with 0), keeping what it was told.
-class TStoppingWindow final : public TProgressWindow {
-public:
-    explicit TStoppingWindow(int stopAfter) : StopAfter(stopAfter) {}
-
-    void SetOperation(const QString& text) override { Operation = text; }
-    void SetInfo(const QString& text) override { Infos.append(text); }
-    void SetMax(int count) override { Max = count; }
-    void Advance(int count) override {
-        Steps += count;
-        if (Steps == StopAfter)
-            CancelAttached();
-    }
-    void Execute() override { RunWork(); }
-
-    int StopAfter;
+// What a progress window was told; it outlives the window, which goes with its work.
+struct TWindowRecord {
     QString Operation;
     QStringList Infos;
     int Max = -1;
     int Steps = 0;
 };
 
+// A progress window that runs the work at once and presses "Przerwij" after `StopAfter` steps
+// (never with 0).
+class TStoppingWindow final : public TProgressWindow {
+public:
+    TStoppingWindow(int stopAfter, TWindowRecord& record) : StopAfter(stopAfter), Record(record) {}
+
+    void SetOperation(const QString& text) override { Record.Operation = text; }
+    void SetInfo(const QString& text) override { Record.Infos.append(text); }
+    void SetMax(int count) override { Record.Max = count; }
+    void Advance(int count) override {
+        Record.Steps += count;
+        if (Record.Steps == StopAfter)
+            CancelAttached();
+    }
+    void Execute() override { RunWork(); }
+
+private:
+    int StopAfter;
+    TWindowRecord& Record;
+};
+
 class ImportWorkTest : public ImportFixture {
 protected:
-    // The window the next work runs in; its figures stay readable after the run.
-    TStoppingWindow* Window = nullptr;
+    // What the last window was told.
+    TWindowRecord Window;
 
     void UseWindowStoppingAfter(int steps) {
         SetProgressWindowFactory([this, steps] {
-            auto window = std::make_unique<TStoppingWindow>(steps);
-            Window = window.get();
-            return window;
+            Window = TWindowRecord();
+            return std::make_unique<TStoppingWindow>(steps, Window);
         });
     }
     void TearDown() override {
@@ -75,10 +80,9 @@ TEST_F(ImportWorkTest, ReadingStepsThroughTheFilesAndStopsBetweenTwo) {
     TDatReadWork reading(files, {}, Choices);
     RunImportWork(reading);
 
-    ASSERT_NE(Window, nullptr);
-    EXPECT_EQ(Window->Operation, kReadingDatFiles);
-    EXPECT_EQ(Window->Max, 5);
-    EXPECT_EQ(Window->Infos,
+    EXPECT_EQ(Window.Operation, kReadingDatFiles);
+    EXPECT_EQ(Window.Max, 5);
+    EXPECT_EQ(Window.Infos,
               (QStringList{QStringLiteral("song1.dat"), QStringLiteral("song2.dat")}));
     EXPECT_TRUE(reading.Cancelled());
     ASSERT_EQ(reading.List.size(), 2u) << "no file after the stop is read";
@@ -96,9 +100,9 @@ TEST_F(ImportWorkTest, StoppingTheImportKeepsEverySongBeforeItWholeAndStoresNone
     TSongsImportWork import(reading.List, Choices);
     RunImportWork(import);
 
-    EXPECT_EQ(Window->Operation, kImportingSongs);
-    EXPECT_EQ(Window->Max, 5) << "one step per ticked song";
-    EXPECT_EQ(Window->Infos,
+    EXPECT_EQ(Window.Operation, kImportingSongs);
+    EXPECT_EQ(Window.Max, 5) << "one step per ticked song";
+    EXPECT_EQ(Window.Infos,
               (QStringList{QStringLiteral("Zespół - Utwór 1"), QStringLiteral("Zespół - Utwór 3"),
                            QStringLiteral("Zespół - Utwór 4")}));
     EXPECT_TRUE(import.Cancelled());
