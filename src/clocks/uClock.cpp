@@ -350,7 +350,7 @@ bool TClock::MoveRowDown(TClockObjData* row) {
 std::vector<TBaseClockObject*> TClock::AvailableObjects() const {
     // In Polish alphabetical order, as the director reads names ("Łagodne" after "Lata 90.").
     const auto byName = [](const TBaseClockObject* x, const TBaseClockObject* y) {
-        return ComparePolish(x->GetName().toStdString(), y->GetName().toStdString()) < 0;
+        return ComparePolishTexts(x->GetName(), y->GetName()) < 0;
     };
     std::vector<TBaseClockObject*> broadcasts;
     if (FMode != cmBroadcast && BroadcastList)

@@ -7,14 +7,10 @@
 
 namespace {
 
-int CompareNames(const QString& a, const QString& b) {
-    return ComparePolish(a.toStdString(), b.toStdString());
-}
-
 // A text already there is kept with the id of the first position that had it.
 void AddOnce(TStatEntries& entries, const QString& name, int id) {
     const auto sameText = [&name](const TStatEntry& entry) {
-        return CompareNames(entry.Name, name) == 0;
+        return ComparePolishTexts(entry.Name, name) == 0;
     };
     if (std::none_of(entries.cbegin(), entries.cend(), sameText))
         entries.append({name, id});
@@ -22,7 +18,7 @@ void AddOnce(TStatEntries& entries, const QString& name, int id) {
 
 void SortByName(TStatEntries& entries) {
     std::stable_sort(entries.begin(), entries.end(), [](const TStatEntry& a, const TStatEntry& b) {
-        return CompareNames(a.Name, b.Name) < 0;
+        return ComparePolishTexts(a.Name, b.Name) < 0;
     });
 }
 

@@ -328,3 +328,7 @@ void RegisterPolishText(sqlite3* db) {
     Check(db, sqlite3_create_collation_v2(db, kPolishCollation, SQLITE_UTF8, nullptr,
                                           CollationCallback, nullptr));
 }
+
+int ComparePolishTexts(const QString& a, const QString& b) {
+    return ComparePolish(a.toStdString(), b.toStdString());
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ inline constexpr const char* kPolishCollation = "PL_CI";
 // together with or after `b`. Bytes that are not valid UTF-8 sort after every character, each
 // by its own value, so two different broken texts never compare equal.
 int ComparePolish(std::string_view a, std::string_view b);
+// The same for two Qt texts, as the lists of names shown in the windows are sorted.
+int ComparePolishTexts(const QString& a, const QString& b);
 
 // Whether the text is plain: UTF-8 as this program writes it (from QString), every character
 // in its shortest form, no surrogate halves, nothing above U+10FFFF, no NUL; and no sign

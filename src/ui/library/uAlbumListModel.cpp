@@ -7,7 +7,7 @@ namespace {
 const TAlbumEntry NoAlbum;
 
 bool TitleBefore(const QString& a, const QString& b) {
-    return ComparePolish(a.toStdString(), b.toStdString()) < 0;
+    return ComparePolishTexts(a, b) < 0;
 }
 
 } // namespace

@@ -43,18 +43,16 @@ constexpr int NameFieldWidth = 320;
 
 } // namespace
 
-void FillFreqGroups(QComboBox& combo) {
+void FillFreqGroups(QComboBox& combo, const TArFreqGroups& freqGroups) {
     combo.clear();
-    if (!FreqGroups)
-        return;
     struct TGroup {
         QString Name;
         std::string Key;
         int Id;
     };
     std::vector<TGroup> groups;
-    for (int i = 0; i < FreqGroups->Count(); ++i) {
-        const TArFreqGroup& group = FreqGroups->Items(i);
+    for (int i = 0; i < freqGroups.Count(); ++i) {
+        const TArFreqGroup& group = freqGroups.Items(i);
         groups.push_back({group.Name, group.Name.toStdString(), group.Id});
     }
     std::stable_sort(groups.begin(), groups.end(), [](const TGroup& a, const TGroup& b) {
@@ -145,7 +143,8 @@ void TArtistDialog::AddGroupRow(QGridLayout& grid, int freqGroup) {
     cmbFreqGroup->setMinimumWidth(NameFieldWidth);
     // Group names say what the group does and run long; none is to be cut.
     cmbFreqGroup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    FillFreqGroups(*cmbFreqGroup);
+    if (FreqGroups)
+        FillFreqGroups(*cmbFreqGroup, *FreqGroups);
     cmbFreqGroup->setCurrentIndex(freqGroup == -1 ? -1 : cmbFreqGroup->findData(freqGroup));
     chkFreqGroup->setChecked(freqGroup != -1);
     cmbFreqGroup->setEnabled(freqGroup != -1);

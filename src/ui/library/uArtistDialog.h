@@ -11,6 +11,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TArFreqGroups;
 class TArtistListModel;
 class TDBMainBase;
 
@@ -66,9 +67,9 @@ private:
     QPushButton* btnOK = nullptr;
 };
 
-// The frequency groups of the settings by name, in Polish alphabetical order, each item's data
-// its id.
-void FillFreqGroups(QComboBox& combo);
+// The frequency groups by name, in Polish alphabetical order, each item's data its id; what the
+// list held before is dropped.
+void FillFreqGroups(QComboBox& combo, const TArFreqGroups& freqGroups);
 
 // The longest artist name the library keeps.
 inline constexpr int kArtistNameMax = 50;

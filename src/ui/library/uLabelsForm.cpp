@@ -208,10 +208,8 @@ void TLabelsForm::UpdateActions() {
 }
 
 void ManageLabels(TDBMainBase* store, QWidget* parent, const TDialogRunner& run) {
-    TLabelsForm form(store, TLabelsFormUse::Manage, QString(), parent);
-    if (run)
-        form.DialogRunner = run;
-    form.DialogRunner(form);
+    // The same window as the pick; from the menu, the label it is left on does not matter.
+    PickLabel(store, parent, run);
 }
 
 bool ChooseLabel(TDBMainBase* store, const QString& currentValue, int& labelId, QString& value,

@@ -15,7 +15,7 @@ namespace {
 
 // By name in Polish alphabetical order; entries of one name keep the order of their ids.
 bool NameBefore(const TNamedEntry& a, const TNamedEntry& b) {
-    const int order = ComparePolish(a.Name.toStdString(), b.Name.toStdString());
+    const int order = ComparePolishTexts(a.Name, b.Name);
     return order != 0 ? order < 0 : a.Id < b.Id;
 }
 

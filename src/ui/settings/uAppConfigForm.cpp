@@ -3,6 +3,7 @@
 #include "foundation/uFormat.h"
 #include "foundation/uPrompt.h"
 #include "settings/uSettings.h"
+#include "ui/library/uArtistDialog.h"
 #include "ui/uDialogButtons.h"
 #include "ui/uNamed.h"
 
@@ -20,7 +21,6 @@
 #include <algorithm>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -28,18 +28,10 @@ namespace {
 const QStringList kSelectionMethods = {QStringLiteral("A"), QStringLiteral("B"),
                                        QStringLiteral("AB")};
 
-// Every group by name with its id in the item data, by name or in the list's own order.
-void FillGroupList(QComboBox& list, const TArFreqGroups& groups, bool byName) {
-    std::vector<std::pair<QString, int>> items;
+// Every group by name with its id in the item data, in the list's own order.
+void FillGroupsInListOrder(QComboBox& list, const TArFreqGroups& groups) {
     for (int index = 0; index < groups.Count(); ++index)
-        items.emplace_back(groups.Items(index).Name, groups.Items(index).Id);
-    if (byName)
-        std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-            return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
-        });
-    for (const auto& [name, id] : items)
-        list.addItem(name, id);
-    list.setCurrentIndex(list.count() > 0 ? 0 : -1);
+        list.addItem(groups.Items(index).Name, groups.Items(index).Id);
 }
 
 // Ticks the box and stands on the group when the id is one of the list's; the box cleared
@@ -211,10 +203,12 @@ void TAppConfigForm::Fill() {
     FFilling = true;
     edtClock->setText(FConfig.ClockDir);
     edtPlaylist->setText(FConfig.PlayListDir);
-    FillGroupList(*cmbArtFreqGr, FGroups, true);
-    FillGroupList(*cmbSongFreqGr, FGroups, true);
-    FillGroupList(*cmbArtGlobGr, FGroups, false);
-    FillGroupList(*cmbSongGlobGr, FGroups, false);
+    // The default lists by name, the global ones in the groups' order; each stands on its first
+    // group until ShowGroup finds the one in force.
+    FillFreqGroups(*cmbArtFreqGr, FGroups);
+    FillFreqGroups(*cmbSongFreqGr, FGroups);
+    FillGroupsInListOrder(*cmbArtGlobGr, FGroups);
+    FillGroupsInListOrder(*cmbSongGlobGr, FGroups);
     ShowGroup(*chbArtFreqGr, *cmbArtFreqGr, FGroups.DefArtGr());
     ShowGroup(*chbSongFreqGr, *cmbSongFreqGr, FGroups.DefSongGr());
     ShowGroup(*chbArtGlobGr, *cmbArtGlobGr, FGroups.GlobArtGr());

@@ -27,7 +27,7 @@ void TStatItemsModel::SetItems(std::vector<TStatItem> items) {
     beginResetModel();
     FItems = std::move(items);
     std::stable_sort(FItems.begin(), FItems.end(), [](const TStatItem& a, const TStatItem& b) {
-        return ComparePolish(a.Name.toStdString(), b.Name.toStdString()) < 0;
+        return ComparePolishTexts(a.Name, b.Name) < 0;
     });
     endResetModel();
 }
