@@ -21,8 +21,13 @@ const QList<TCliCommand>& CliCommands() {
          "czas)",
          CliShow},
         {"import-dat",
-         "import-dat [--unknown add|ignore] PLIK...  importuje utwory z plików .dat "
-         "(nieznane słowa: dodaje albo pomija)",
+         "import-dat [--unknown add|ignore] [--replace CHARAKTERYSTYKA=WARTOŚĆ]...\n"
+         "             [--remember] [--aliases PLIK] PLIK...  importuje utwory z plików .dat\n"
+         "                       nieznane słowo: wiersz CHARAKTERYSTYKA:SŁOWO=WARTOŚĆ pliku\n"
+         "                       --aliases, inaczej --replace jego charakterystyki (zastępuje\n"
+         "                       istniejącą wartością), inaczej --unknown (dodaje albo pomija);\n"
+         "                       --remember zapisuje zastąpienia w pliku .als charakterystyki;\n"
+         "                       CHARAKTERYSTYKA: Typ, Nastrój, Tempo, Wokal, Język",
          CliImportDat},
         {"play", "play NUMER           odtwarza utwór odtwarzaczem z pliku odtwarzacz.dat",
          CliPlay},

@@ -45,12 +45,14 @@ TImportOptions LoadImportOptions() {
     return options;
 }
 
-void SaveImportOptions(const TImportOptions& options) {
+bool SaveImportOptions(const TImportOptions& options) {
     const auto settings = UserSettings();
     settings->beginGroup(kImportOptionsGroup);
     settings->setValue(kLabel1Key, options.ToLabel1Id);
     settings->setValue(kLabel2Key, options.ToLabel2Id);
     settings->setValue(kPathsKey, options.Paths.join(QStringLiteral("\r\n")));
     settings->endGroup();
+    // Writing happens here, not in setValue: only now does a full disk or a read-only file show.
     settings->sync();
+    return settings->status() == QSettings::NoError;
 }

@@ -22,5 +22,6 @@ inline const QString kImportOptionsGroup = QStringLiteral("ImportOpt");
 // A missing value takes its default; when the section cannot be read, or a value is there but
 // is not what it should be, every value takes its default.
 TImportOptions LoadImportOptions();
-// Writes all three values.
-void SaveImportOptions(const TImportOptions& options);
+// Writes all three values. False when the settings could not be written; telling the user is
+// the caller's business, as only the caller knows what was being saved.
+bool SaveImportOptions(const TImportOptions& options);

@@ -15,3 +15,14 @@ QPushButton* AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
     ok->setObjectName(QStringLiteral("btnOK"));
     return ok;
 }
+
+QPushButton* AddOkButton(QDialog& dialog, QBoxLayout& layout) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout.addWidget(buttons);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setText(QStringLiteral("OK"));
+    ok->setDefault(true);
+    return ok;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dayplan/uDayHost.h"
+#include "ui/import/uImportForm.h"
 #include "ui/uDialogRunner.h"
 
 #include <QMainWindow>
@@ -54,6 +55,9 @@ public:
     // Runs the settings windows of "Blo&kady", "&Opcje" and "&Zegar", and the dialogs they open
     // (empty: modally).
     TDialogRunner SettingsRunner;
+    // The file choosers and song window of "&Import" → "Plik &Orvo dat"; its windows run
+    // through SettingsRunner when the hooks bring no runner of their own.
+    TImportWindowHooks ImportHooks;
 
     // --- IDayHost
     QString ChooseClockFile() override;
@@ -77,6 +81,9 @@ public:
     void OpenNewSongWindow();
     void OpenArtistsWindow();
     void OpenLabelsWindow();
+    // "&Baza" → "&Import" → "Plik &Orvo dat" and "&Opcje" → "&Import".
+    void OpenImportWindow();
+    void OpenImportOptionsWindow();
     // "&Opcje" → "&Konfiguracja" and "Blo&kady" → "Blokady &globalne" / "Blokady &domyślne".
     void OpenConfigWindow(TAppConfigPage page);
     // "&Zegar" → "&Charakterystyki utworów".
@@ -136,6 +143,7 @@ private:
     QAction* meSongsBrowse = nullptr;
     QAction* meArtists = nullptr;
     QAction* meLabels = nullptr;
+    QAction* meOrvoDatFile = nullptr;
     QMenu* meClock = nullptr;
     QAction* meBroadcasts = nullptr;
     QAction* meCategories = nullptr;
@@ -151,6 +159,7 @@ private:
     QAction* meGlobalRestr = nullptr;
     QAction* meDefaultRestr = nullptr;
     QMenu* meOptions = nullptr;
+    QAction* meImportOpt = nullptr;
     QAction* meConfig = nullptr;
     QMenu* meOperations = nullptr;
     QMenu* meTools = nullptr;

@@ -207,6 +207,9 @@ void TMainForm::CreateMenus() {
     meArtists->setObjectName(QStringLiteral("meArtists"));
     meLabels = meBase->addAction(QStringLiteral("&Etykiety"));
     meLabels->setObjectName(QStringLiteral("meLabels"));
+    QMenu* import = meBase->addMenu(QStringLiteral("&Import"));
+    meOrvoDatFile = import->addAction(QStringLiteral("Plik &Orvo dat"));
+    meOrvoDatFile->setObjectName(QStringLiteral("meOrvoDatFile"));
 
     meClock = menuBar()->addMenu(QStringLiteral("&Zegar"));
     meClock->setObjectName(QStringLiteral("meClock"));
@@ -253,6 +256,8 @@ void TMainForm::CreateMenus() {
 
     meOptions = menuBar()->addMenu(QStringLiteral("&Opcje"));
     meOptions->setObjectName(QStringLiteral("meOptions"));
+    meImportOpt = meOptions->addAction(QStringLiteral("&Import"));
+    meImportOpt->setObjectName(QStringLiteral("meImportOpt"));
     meConfig = meOptions->addAction(QStringLiteral("&Konfiguracja"));
     meConfig->setObjectName(QStringLiteral("meConfig"));
 

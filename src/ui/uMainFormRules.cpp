@@ -51,7 +51,8 @@ void TMainForm::UpdateActions() {
     const bool storesUp = FDays != nullptr;
     for (QAction* action : {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists,
                             meLabels, meSongChars, meTimeRestr, meFreqGroups, meLabelRestr,
-                            meTimeSeparation, meGlobalRestr, meDefaultRestr, meConfig})
+                            meTimeSeparation, meGlobalRestr, meDefaultRestr, meConfig, meOrvoDatFile,
+                            meImportOpt})
         action->setEnabled(storesUp);
     dtDate->setEnabled(storesUp);
     btnTimer->setEnabled(storesUp);

@@ -6,6 +6,7 @@
 #include "ui/categories/uCategoriesForm.h"
 #include "ui/categories/uObjDialog.h"
 #include "ui/clockeditor/uTimerForm.h"
+#include "ui/import/uImportOptionsForm.h"
 #include "ui/library/uArtistsForm.h"
 #include "ui/library/uLabelsForm.h"
 #include "ui/library/uLibraryChoosers.h"
@@ -99,6 +100,22 @@ void TMainForm::ConnectSettingsActions() {
     connect(meConfig, &QAction::triggered, this,
             [this] { OpenConfigWindow(TAppConfigPage::Paths); });
     connect(acnHistory, &QAction::triggered, this, &TMainForm::ShowPendingDayStats);
+    connect(meOrvoDatFile, &QAction::triggered, this, &TMainForm::OpenImportWindow);
+    connect(meImportOpt, &QAction::triggered, this, &TMainForm::OpenImportOptionsWindow);
+}
+
+void TMainForm::OpenImportWindow() {
+    if (!FStoresUp)
+        return;
+    TImportWindowHooks hooks = ImportHooks;
+    if (!hooks.Run)
+        hooks.Run = SettingsRunner;
+    ImportDatFiles(this, hooks);
+}
+
+void TMainForm::OpenImportOptionsWindow() {
+    if (FStoresUp)
+        EditImportOptions(this, SettingsRunner, ImportHooks.ChooseDirectory);
 }
 
 void TMainForm::OpenConfigWindow(TAppConfigPage page) {

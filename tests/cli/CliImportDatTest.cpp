@@ -1,6 +1,7 @@
 #include "cli/uCliMain.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uTextFile.h"
+#include "import/uImportCharKinds.h"
 #include "import/uImportOptions.h"
 #include "library/uDBMainBase.h"
 #include "library/uLibraryEntities.h"
@@ -11,10 +12,12 @@
 #include "support/TestText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 // import-dat on a new station: songs stored, bad files and duplicates listed, unknown words
-// added or ignored as asked, the saved import options applied.
+// added, ignored or replaced as asked (replacements remembered on request), the saved import
+// options applied.
 
 namespace {
 
@@ -24,8 +27,10 @@ protected:
     QString Dir;
     QString DatDir;
 
-    void SetUp() override {
-        Dir = Scratch.Path(QStringLiteral("stacja"));
+    void SetUp() override { NewStation(QStringLiteral("stacja")); }
+    // Makes a new station in the scratch directory the one the fixture works on.
+    void NewStation(const QString& name) {
+        Dir = Scratch.Path(name);
         ASSERT_EQ(RunCliCommand({QStringLiteral("--dir"), Dir, QStringLiteral("init")}).Code,
                   ceDone);
         DatDir = QDir(Dir).filePath(QStringLiteral("dat"));
@@ -42,6 +47,18 @@ protected:
         const QString path = QDir(DatDir).filePath(name);
         EXPECT_TRUE(WriteTextLines(path, lines));
         return path;
+    }
+    // A song file of performer W with the title and the further lines.
+    QString Song(const QString& title, const QStringList& more) {
+        return Dat(title + QStringLiteral(".dat"),
+                   QStringList{QStringLiteral("Wyk=W"), QStringLiteral("Tyt=") + title} + more);
+    }
+    QString AliasFile(const QString& kindFile) const { return QDir(Dir).filePath(kindFile); }
+    QString ValueName(int kind, const char* text) const {
+        SetProgramDir(Dir);
+        TArOptions options;
+        options.LoadCharacteristics();
+        return options.CharValueName(kind, options.CharValueId(kind, U(text)));
     }
     // Runs the check on the station's library.
     template <typename TCheck> void InLibrary(TCheck check) {
@@ -136,6 +153,126 @@ TEST_F(CliImportDatTest, WrongArguments) {
     };
     for (const QStringList& args : cases)
         EXPECT_EQ(Run(args).Code, ceUsage) << S(args.join(QLatin1Char(' ')));
+}
+
+TEST_F(CliImportDatTest, ReplacedWordsAreRememberedOnlyWhenAsked) {
+    for (const bool remember : {false, true}) {
+        SCOPED_TRACE(remember);
+        NewStation(remember ? QStringLiteral("pamieta") : QStringLiteral("nie-pamieta"));
+        QStringList args = {QStringLiteral("--replace"), QStringLiteral("nastroj=spokojny"),
+                            U("--replace=TEMPO=szybkie"),
+                            Song(QStringLiteral("A"), {QStringLiteral("Nas=Zadumany"),
+                                                       U("Tmc=Pędzące"), U("Nar=Śląski")})};
+        if (remember)
+            args.prepend(QStringLiteral("--remember"));
+        const TCliRun run = Run(args);
+        EXPECT_EQ(run.Code, ceDone) << S(run.Err);
+        const QString always = remember ? U(", Zawsze zastępuj tą wartością") : QString();
+        EXPECT_TRUE(run.Err.contains(U("Znaleziono nieznaną opcję: Nastrój: Zadumany [Zastąp "
+                                       "wartością: Spokojny") +
+                                     always + QLatin1Char(']')))
+            << S(run.Err);
+        EXPECT_TRUE(run.Err.contains(U("Znaleziono nieznaną opcję: Tempo: Pędzące [Zastąp "
+                                       "wartością: Szybkie") +
+                                     always + QLatin1Char(']')))
+            << S(run.Err);
+        // A kind without a replacement still gets --unknown.
+        EXPECT_TRUE(
+            run.Err.contains(U("Znaleziono nieznaną opcję: Język: Śląski [Dodaj do listy]")))
+            << S(run.Err);
+        EXPECT_TRUE(ValueName(ckAtmosphere, "Zadumany").isEmpty());
+
+        QStringList moods;
+        QStringList tempos;
+        ReadTextLines(AliasFile(QStringLiteral("atmosphere.als")), moods);
+        ReadTextLines(AliasFile(QStringLiteral("tempo.als")), tempos);
+        EXPECT_EQ(moods,
+                  remember ? QStringList{QStringLiteral("Zadumany=Spokojny")} : QStringList{});
+        EXPECT_EQ(tempos, remember ? QStringList{U("Pędzące=Szybkie")} : QStringList{});
+
+        // The next import of the same words asks only when nothing was remembered.
+        const TCliRun next =
+            Run({Song(QStringLiteral("B"), {QStringLiteral("Nas=zadumany"), U("Tmc=PĘDZĄCE")})});
+        EXPECT_EQ(next.Code, ceDone) << S(next.Err);
+        EXPECT_EQ(next.Err.contains(U("Znaleziono nieznaną opcję:")), !remember) << S(next.Err);
+        EXPECT_EQ(ValueName(ckAtmosphere, "Zadumany").isEmpty(), remember);
+    }
+}
+
+TEST_F(CliImportDatTest, TheAliasesFileComesBeforeTheReplacementOfItsKind) {
+    const QString aliases = QDir(Dir).filePath(QStringLiteral("aliasy.txt"));
+    ASSERT_TRUE(WriteFileBytes(aliases, "# z Orvo\nnastroj:Zadumany=Smutny\nWokal:Szept=Duet\n"));
+    const TCliRun run = Run(
+        {QStringLiteral("--aliases"), aliases, QStringLiteral("--replace"), U("Nastrój=Radosny"),
+         QStringLiteral("--unknown"), QStringLiteral("ignore"),
+         Song(QStringLiteral("A"), {QStringLiteral("Nas=ZADUMANY"), QStringLiteral("Gen=Szept")}),
+         Song(QStringLiteral("B"), {QStringLiteral("Nas=Wesoły"), QStringLiteral("Gen=Bas")})});
+    EXPECT_EQ(run.Code, ceDone) << S(run.Err);
+    for (const char* line :
+         {"Nastrój: ZADUMANY [Zastąp wartością: Smutny]", "Wokal: Szept [Zastąp wartością: Duet]",
+          "Nastrój: Wesoły [Zastąp wartością: Radosny]", "Wokal: Bas [Zignoruj]"})
+        EXPECT_TRUE(run.Err.contains(U("Znaleziono nieznaną opcję: ") + U(line))) << line;
+    // Without --remember the run's aliases stay in the run.
+    for (const char* kindFile : {"atmosphere.als", "vocal.als"}) {
+        QStringList lines;
+        ReadTextLines(AliasFile(QString::fromUtf8(kindFile)), lines);
+        EXPECT_TRUE(lines.isEmpty()) << kindFile << ": " << S(lines);
+    }
+}
+
+TEST_F(CliImportDatTest, AWrongReplacementOrAliasesFileImportsNothing) {
+    const QString aliases = QDir(Dir).filePath(QStringLiteral("aliasy.txt"));
+    ASSERT_TRUE(WriteFileBytes(aliases, "Nastrój:Zadumany=Smutny\n\nTempo:Pędzące=Bardzo\n"));
+    const QString missing = QDir(Dir).filePath(QStringLiteral("brak.txt"));
+    const struct {
+        QStringList Args;
+        QString Error;
+    } cases[] = {
+        {{QStringLiteral("--replace"), QStringLiteral("nastroj=Xyz")},
+         U("Opcja --replace \"nastroj=Xyz\": Charakterystyka Nastrój nie ma wartości \"Xyz\".")},
+        {{QStringLiteral("--replace"), QStringLiteral("Lata=1990 - 1999")},
+         U("Opcja --replace \"Lata=1990 - 1999\": Nieznana charakterystyka \"Lata\" (import "
+           "rozpoznaje: Typ, Nastrój, Tempo, Wokal, Język).")},
+        {{QStringLiteral("--replace"), QStringLiteral("nastroj")},
+         U("Opcja --replace przyjmuje CHARAKTERYSTYKA=WARTOŚĆ.")},
+        {{QStringLiteral("--replace"), QStringLiteral("nastroj=Smutny"),
+          QStringLiteral("--replace"), U("Nastrój=Spokojny")},
+         U("Opcja --replace podana dwa razy dla charakterystyki Nastrój.")},
+        {{QStringLiteral("--remember")},
+         U("Opcja --remember działa tylko z --replace albo --aliases.")},
+        {{QStringLiteral("--aliases=")}, U("Opcja --aliases przyjmuje jeden plik.")},
+        {{QStringLiteral("--aliases"), missing},
+         U("Nie można odczytać pliku aliasów \"") + missing + U("\".")},
+        {{QStringLiteral("--replace"), QStringLiteral("nastroj=Smutny"),
+          QStringLiteral("--aliases"), aliases, QStringLiteral("--remember")},
+         U("Plik aliasów \"") + aliases +
+             U("\", wiersz 3: Charakterystyka Tempo nie ma wartości \"Bardzo\".")},
+    };
+    const QString song =
+        Song(QStringLiteral("A"), {QStringLiteral("Nas=Zadumany"), QStringLiteral("Kod=PL-1")});
+    SetProgramDir(Dir);
+    SaveImportOptions({lsCode, lsNone, {}});
+    for (const auto& c : cases) {
+        const TCliRun run = Run(c.Args + QStringList{song});
+        EXPECT_EQ(run.Code, ceUsage) << S(c.Args);
+        EXPECT_EQ(S(run.Err.trimmed()), S(c.Error));
+        EXPECT_TRUE(run.Out.isEmpty()) << S(run.Out);
+    }
+    // Not even the label a read song file would make.
+    InLibrary([] {
+        EXPECT_EQ(FindArtist(QStringLiteral("W"), false), -1);
+        EXPECT_EQ(LabelIdOf(QStringLiteral("PL-1")), -1);
+    });
+    EXPECT_FALSE(QFileInfo::exists(AliasFile(QStringLiteral("atmosphere.als"))));
+}
+
+TEST_F(CliImportDatTest, HelpNamesTheKindsAReplacementTakes) {
+    const TCliRun help = RunCliCommand({QStringLiteral("--dir"), Dir, QStringLiteral("--help")});
+    const QString importHelp = help.Out.section(QStringLiteral("import-dat"), 1);
+    for (const QString& caption : ImportedCharKindCaptions())
+        EXPECT_TRUE(importHelp.contains(caption)) << S(caption);
+    for (const char* option : {"--replace", "--remember", "--aliases", "--unknown"})
+        EXPECT_TRUE(importHelp.contains(QString::fromUtf8(option))) << option;
 }
 
 } // namespace

@@ -52,6 +52,8 @@ const TMenuWindow MenuWindows[] = {
     {"meGlobalRestr", "Konfiguracja programu", "tabGlobalRestr"},
     {"meDefaultRestr", "Konfiguracja programu", "tabDefaultRestr"},
     {"meConfig", "Konfiguracja programu", "tabPaths"},
+    {"meImportOpt", "Opcje importu"},
+    {"meOrvoDatFile", "Import z plików dat"},
 };
 
 // The file a window saved is byte for byte what the settings object writes for what it reads

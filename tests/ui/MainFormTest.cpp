@@ -38,7 +38,10 @@ TEST(MainForm, TheBaseMenuComesFirstAndLeadsToTheSongs) {
     for (const QAction* item : FindChild<QMenu>(form, "meBase")->actions())
         items.append(item->text());
     EXPECT_EQ(items, (QStringList{QStringLiteral("&Utwory"), QStringLiteral("&Wykonawcy"),
-                                  QStringLiteral("&Etykiety")}));
+                                  QStringLiteral("&Etykiety"), QStringLiteral("&Import")}));
+    const QMenu& import = *FindChild<QMenu>(form, "meBase")->actions().value(3)->menu();
+    EXPECT_EQ(import.actions(), QList<QAction*>{FindChild<QAction>(form, "meOrvoDatFile")});
+    EXPECT_EQ(FindChild<QAction>(form, "meOrvoDatFile")->text(), QStringLiteral("Plik &Orvo dat"));
 }
 
 TEST(MainForm, TheClockMenuLeadsToBroadcastsCategoriesAndClocks) {
@@ -80,7 +83,7 @@ TEST(MainForm, TheMenusComeInOrderWithTheBlockadesAndOptions) {
                   QStringLiteral("Blokady &etykiet"), QStringLiteral("&Rozkład czasowy"),
                   QStringLiteral("Blokady &globalne"), QStringLiteral("Blokady &domyślne")}));
     EXPECT_EQ(texts(FindChild<QMenu>(form, "meOptions")->actions()),
-              QStringList{QStringLiteral("&Konfiguracja")});
+              (QStringList{QStringLiteral("&Import"), QStringLiteral("&Konfiguracja")}));
 }
 
 TEST(MainForm, ALibraryThatCannotOpenEndsTheProgramWritingNoSettings) {

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -47,10 +46,6 @@ int ChosenGroup(const QCheckBox& box, const QComboBox& list) {
     return box.isChecked() && list.currentIndex() >= 0 ? list.currentData().toInt() : -1;
 }
 
-QString DefaultChooseDirectory(QWidget* parent, const QString& title, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, title, start);
-}
-
 QLabel* NewNote(const QString& text, QWidget* parent) {
     auto* note = new QLabel(text, parent);
     note->setWordWrap(true);
@@ -61,7 +56,7 @@ QLabel* NewNote(const QString& text, QWidget* parent) {
 
 TAppConfigForm::TAppConfigForm(TConfig& config, TArFreqGroups& groups, TArOptions& options,
                                TAppConfigPage page, QWidget* parent)
-    : QDialog(parent), ChooseDirectory(DefaultChooseDirectory), FConfig(config), FGroups(groups),
+    : QDialog(parent), ChooseDirectory(ChooseDirectoryDialog), FConfig(config), FGroups(groups),
       FOptions(options) {
     setObjectName(QStringLiteral("AppConfigForm"));
     setWindowTitle(QStringLiteral("Konfiguracja programu"));

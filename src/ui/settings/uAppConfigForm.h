@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/uChooseDirectory.h"
 #include "ui/uDialogRunner.h"
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 #include <initializer_list>
 
 class QCheckBox;
@@ -31,10 +31,8 @@ public:
 
     // Runs nothing but the window itself; kept alike with the other settings windows.
     TDialogRunner DialogRunner = RunModalDialog;
-    // The directory chooser of the "Przeglądaj" buttons: the chosen directory, empty when none
-    // was chosen. Replaceable so the window can be driven without a user.
-    std::function<QString(QWidget* parent, const QString& title, const QString& start)>
-        ChooseDirectory;
+    // The directory chooser of the "Przeglądaj" buttons.
+    TChooseDirectory ChooseDirectory;
 
     void accept() override;
 
@@ -100,4 +98,3 @@ inline const QString kDirectoryMissing =
     QStringLiteral("Katalog \"%s\" nie istnieje. Czy chcesz go utworzyć?");
 inline const QString kDirectoryNotCreated =
     QStringLiteral("Nie udało się utworzyć katalogu \"%s\".");
-inline const QString kChooseDirectoryTitle = QStringLiteral("Wybierz katalog");
