@@ -3,12 +3,15 @@
 // Generated ".dat" files for the import benchmarks: every key, known and unknown
 // characteristic words, codes that become labels, an audio file beside every other song.
 
+#include "foundation/uAppPaths.h"
 #include "foundation/uTextFile.h"
+#include "settings/uDefaultStation.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QStringList>
 #include <cstdio>
 
@@ -90,6 +93,22 @@ inline QStringList WriteDatFiles(const QString& dir, int count, quint32 seed) {
         files.append(path);
     }
     return files;
+}
+
+// Makes `dir` a new station, the program's directory, with the per-user settings inside it;
+// the folder for the ".dat" files, or empty when the station could not be made (said why).
+inline QString MakeImportStation(const QString& dir) {
+    QString error;
+    if (CreateStation(dir, &error) != TStationCreation::scCreated) {
+        std::fprintf(stderr, "cannot make a station: %s\n", qPrintable(error));
+        return {};
+    }
+    SetProgramDir(dir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QDir(dir).filePath(QStringLiteral(".settings")));
+    const QString datDir = QDir(dir).filePath(QStringLiteral("dat"));
+    QDir().mkpath(datDir);
+    return datDir;
 }
 
 } // namespace bench

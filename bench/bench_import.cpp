@@ -6,14 +6,12 @@
 
 #include "BenchDatFiles.h"
 #include "cli/uCliPrompt.h"
-#include "foundation/uAppPaths.h"
 #include "import/uDatFileList.h"
 #include "import/uImportChoices.h"
 #include "import/uImportOptions.h"
 #include "import/uImportRun.h"
 #include "import/uImportWork.h"
 #include "library/uDBMainBase.h"
-#include "settings/uDefaultStation.h"
 #include "settings/uSettings.h"
 
 #include <QCoreApplication>
@@ -30,22 +28,14 @@ int main(int argc, char** argv) {
     const quint32 seed = argc > 2 ? static_cast<quint32>(std::atoi(argv[2])) : 1;
 
     QTemporaryDir station;
-    QString error;
-    if (!station.isValid() ||
-        CreateStation(station.path(), &error) != TStationCreation::scCreated) {
-        std::fprintf(stderr, "cannot make a station: %s\n", qPrintable(error));
+    const QString datDir = station.isValid() ? bench::MakeImportStation(station.path()) : QString();
+    if (datDir.isEmpty())
         return 1;
-    }
-    SetProgramDir(station.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QDir(station.path()).filePath(QStringLiteral(".settings")));
     QTextStream err(stderr);
     TCliPrompt prompt(err, false);
     SetPrompt(&prompt);
     InitOptions();
     InitMainBase();
-    const QString datDir = QDir(station.path()).filePath(QStringLiteral("dat"));
-    QDir().mkpath(datDir);
 
     QElapsedTimer timer;
     timer.start();

@@ -7,10 +7,8 @@
 
 #include "BenchDatFiles.h"
 #include "cli/uCliPrompt.h"
-#include "foundation/uAppPaths.h"
 #include "import/uImportOptions.h"
 #include "library/uDBMainBase.h"
-#include "settings/uDefaultStation.h"
 #include "settings/uSettings.h"
 #include "ui/import/uDatFileListForm.h"
 #include "ui/import/uDatFileListModel.h"
@@ -79,15 +77,9 @@ int main(int argc, char** argv) {
     const quint32 seed = argc > 2 ? static_cast<quint32>(std::atoi(argv[2])) : 1;
 
     QTemporaryDir station;
-    QString error;
-    if (!station.isValid() ||
-        CreateStation(station.path(), &error) != TStationCreation::scCreated) {
-        std::fprintf(stderr, "cannot make a station: %s\n", qPrintable(error));
+    const QString datDir = station.isValid() ? bench::MakeImportStation(station.path()) : QString();
+    if (datDir.isEmpty())
         return 1;
-    }
-    SetProgramDir(station.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QDir(station.path()).filePath(QStringLiteral(".settings")));
     // Boxes (duplicates, none expected) go to standard error instead of waiting for a click.
     QTextStream err(stderr);
     TCliPrompt prompt(err, false);
@@ -95,8 +87,6 @@ int main(int argc, char** argv) {
     SetProgressWindowFactory(TProgressForm::Factory());
     InitOptions();
     InitMainBase();
-    const QString datDir = QDir(station.path()).filePath(QStringLiteral("dat"));
-    QDir().mkpath(datDir);
 
     QElapsedTimer timer;
     timer.start();

@@ -4,14 +4,22 @@
 #include "ui/uProgressForm.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dobieralnik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dobieralnik"));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    // Qt's own dialogs (choosing a file or a folder) speak Polish too, where the translations
+    // are installed; without them they stay in English and everything else works the same.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     TGuiPrompt prompt;
     SetPrompt(&prompt);

@@ -49,10 +49,10 @@ void TMainForm::UpdateActions() {
     FRestoreShortcut->setEnabled(state == dsHistory);
 
     const bool storesUp = FDays != nullptr;
-    for (QAction* action : {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists,
-                            meLabels, meSongChars, meTimeRestr, meFreqGroups, meLabelRestr,
-                            meTimeSeparation, meGlobalRestr, meDefaultRestr, meConfig, meOrvoDatFile,
-                            meImportOpt})
+    for (QAction* action :
+         {acnNext, acnPrev, meDBClear, meSongsNew, meSongsBrowse, meArtists, meLabels, meSongChars,
+          meTimeRestr, meFreqGroups, meLabelRestr, meTimeSeparation, meGlobalRestr, meDefaultRestr,
+          meConfig, meOrvoDatFile, meImportOpt})
         action->setEnabled(storesUp);
     dtDate->setEnabled(storesUp);
     btnTimer->setEnabled(storesUp);

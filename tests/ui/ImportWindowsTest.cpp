@@ -19,11 +19,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
 #include <QTableView>
-#include <QLabel>
 #include <deque>
 
 // The import as the director runs it: "Import z plików dat", its list window, the questions
@@ -68,6 +68,16 @@ protected:
     void ChooseFolderAndImport() {
         Steps.push_back([](QDialog& dialog) {
             auto& form = As<TImportForm>(dialog);
+            FindChild<QPushButton>(form, "btnFolder")->click();
+            FindChild<QPushButton>(form, "btnOK")->click();
+            return form.result() == QDialog::Accepted;
+        });
+    }
+    // "Import z plików dat": "Opcje importu" first, then the folder and "Import".
+    void OpenOptionsThenImportFolder() {
+        Steps.push_back([](QDialog& dialog) {
+            auto& form = As<TImportForm>(dialog);
+            FindChild<QPushButton>(form, "btnOptions")->click();
             FindChild<QPushButton>(form, "btnFolder")->click();
             FindChild<QPushButton>(form, "btnOK")->click();
             return form.result() == QDialog::Accepted;
@@ -159,12 +169,12 @@ TEST_F(ImportWindowsTest, AFolderIsImportedThroughTheWindows) {
         EXPECT_EQ(model.TickedCount(), 2);
     });
     // Every kind of word the import resolves, in the order it asks.
-    AnswerWord({"rdbAdd"});                          // Typ: "Gęsty pop"
-    AnswerWord({"rdbReplace", "Spokojny"});          // Nastrój, this time only
-    AnswerWord({"rdbIgnore"});                       // Język
-    AnswerWord({"rdbAdd"});                          // Tempo: "Leniwe", then known for Tmi
-    AnswerWord({"rdbReplace", "Szybkie", true});     // Tempo: "Pędzące", remembered
-    AnswerWord({"rdbAdd"});                          // Wokal
+    AnswerWord({"rdbAdd"});                      // Typ: "Gęsty pop"
+    AnswerWord({"rdbReplace", "Spokojny"});      // Nastrój, this time only
+    AnswerWord({"rdbIgnore"});                   // Język
+    AnswerWord({"rdbAdd"});                      // Tempo: "Leniwe", then known for Tmi
+    AnswerWord({"rdbReplace", "Szybkie", true}); // Tempo: "Pędzące", remembered
+    AnswerWord({"rdbAdd"});                      // Wokal
 
     EXPECT_TRUE(Import());
     EXPECT_EQ(Questions, (QStringList{U("Znaleziono nieznaną opcję: Typ: Gęsty pop"),
@@ -218,13 +228,7 @@ TEST_F(ImportWindowsTest, OptionsSetInTheImportWindowHoldForThisAndTheNextRun) {
     Touch(Dir(QStringLiteral("muzyka")), U("Pierwszy.mp2"));
     WriteSong("Pierwszy.dat", "Raz", "Pierwszy", {U("Kod=KOD-1"), U("Jak=Dobra")});
     const QString music = Station.Path(QStringLiteral("muzyka"));
-    Steps.push_back([](QDialog& dialog) {
-        auto& form = As<TImportForm>(dialog);
-        FindChild<QPushButton>(form, "btnOptions")->click();
-        FindChild<QPushButton>(form, "btnFolder")->click();
-        FindChild<QPushButton>(form, "btnOK")->click();
-        return form.result() == QDialog::Accepted;
-    });
+    OpenOptionsThenImportFolder();
     Steps.push_back(ActThenClose<TImportOptionsForm>(
         [](TImportOptionsForm& options) {
             FindChild<QPushButton>(options, "btnAdd")->click(); // the chooser gives `music`
@@ -233,10 +237,11 @@ TEST_F(ImportWindowsTest, OptionsSetInTheImportWindowHoldForThisAndTheNextRun) {
         },
         true));
     ImportFromList([](TDatFileListForm& list) {
-        EXPECT_EQ(S(list.Model()->data(list.Model()->index(0, TDatFileListModel::colAudioFile),
-                                       Qt::DisplayRole)
-                        .toString()),
-                  "Pierwszy.mp2");
+        EXPECT_EQ(
+            S(list.Model()
+                  ->data(list.Model()->index(0, TDatFileListModel::colAudioFile), Qt::DisplayRole)
+                  .toString()),
+            "Pierwszy.mp2");
     });
     TImportWindowHooks hooks = Hooks(DatDir());
     int chooserCalls = 0;
@@ -254,13 +259,7 @@ TEST_F(ImportWindowsTest, OptionsSetInTheImportWindowHoldForThisAndTheNextRun) {
     // The next run reads the options kept in the per-user settings, and its window shows them.
     QFile::remove(QDir(DatDir()).filePath(U("Pierwszy.dat")));
     WriteSong("Drugi.dat", "Dwa", "Drugi", {U("Kod=KOD-2")});
-    Steps.push_back([](QDialog& dialog) {
-        auto& form = As<TImportForm>(dialog);
-        FindChild<QPushButton>(form, "btnOptions")->click();
-        FindChild<QPushButton>(form, "btnFolder")->click();
-        FindChild<QPushButton>(form, "btnOK")->click();
-        return form.result() == QDialog::Accepted;
-    });
+    OpenOptionsThenImportFolder();
     Steps.push_back(ActThenClose<TImportOptionsForm>(
         [](TImportOptionsForm& options) {
             EXPECT_EQ(S(FindChild<QComboBox>(options, "cmbMap1")->currentText()), "Kod");
@@ -351,7 +350,8 @@ TEST_F(ImportWindowsTest, AFolderWithoutDatFilesIsSaidSo) {
 // stored whole, the ones after it are not touched.
 TEST_F(ImportWindowsTest, StoppingInTheProgressWindowKeepsTheSongsBeforeTheStopWhole) {
     for (int i = 1; i <= 5; ++i)
-        WriteSongDat(QStringLiteral("%1.dat").arg(i), U("Zespół"), QStringLiteral("Utwór %1").arg(i),
+        WriteSongDat(QStringLiteral("%1.dat").arg(i), U("Zespół"),
+                     QStringLiteral("Utwór %1").arg(i),
                      {i == 3 ? U("Nas=Nieznany") : QString(), U("Tot=3:00.000")});
     SetProgressWindowFactory(TProgressForm::Factory());
     ChooseFolderAndImport();
@@ -360,7 +360,8 @@ TEST_F(ImportWindowsTest, StoppingInTheProgressWindowKeepsTheSongsBeforeTheStopW
         auto& form = As<TUnknownOptionForm>(dialog);
         TProgressForm* progress = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* candidate = qobject_cast<TProgressForm*>(window); candidate && candidate->isVisible())
+            if (auto* candidate = qobject_cast<TProgressForm*>(window);
+                candidate && candidate->isVisible())
                 progress = candidate;
         EXPECT_NE(progress, nullptr);
         if (progress)
@@ -374,7 +375,8 @@ TEST_F(ImportWindowsTest, StoppingInTheProgressWindowKeepsTheSongsBeforeTheStopW
               QStringList{U("Import przerwany. Zapisano 3 z 5 zaznaczonych utworów.")});
     EXPECT_EQ(Songs(), 3);
     for (int i = 1; i <= 3; ++i) {
-        const auto song = StoredSong("Zespół", QStringLiteral("Utwór %1").arg(i).toUtf8().constData());
+        const auto song =
+            StoredSong("Zespół", QStringLiteral("Utwór %1").arg(i).toUtf8().constData());
         ASSERT_TRUE(song) << i;
         EXPECT_EQ(song->SongTime, 180000);
     }

@@ -15,7 +15,7 @@
 namespace {
 
 // Wide enough for a usual performer, title and file name; the window can be widened for more.
-constexpr int kColumnWidths[TDatFileListModel::colCount] = {60, 170, 200, 150, 150, 150};
+constexpr int kColumnWidths[TDatFileListModel::colCount] = {60, 180, 270, 170, 170, 160};
 
 } // namespace
 
@@ -50,7 +50,7 @@ TDatFileListForm::TDatFileListForm(TDatFileList& list, IImportChoices& choices, 
     ShowTickedCount();
 
     setMinimumSize(650, 370);
-    resize(960, 520);
+    resize(1080, 560);
 }
 
 void TDatFileListForm::ShowTickedCount() {

@@ -1,5 +1,7 @@
 #include "ui/import/uDatFileListModel.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QFileInfo>
 
 namespace {
@@ -35,6 +37,12 @@ QVariant TDatFileListModel::data(const QModelIndex& index, int role) const {
         if (index.column() != colImport || song == nullptr)
             return {};
         return song->Selected ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role == Qt::ForegroundRole) {
+        // A file that is no song stands out: it will not be imported whatever is ticked.
+        if (song == nullptr && index.column() == colStatus)
+            return QBrush(QColor(170, 0, 0));
+        return {};
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
