@@ -1,5 +1,6 @@
 #include "cli/uCliDay.h"
 #include "cli/uCliMain.h"
+#include "report/uShownDayReport.h"
 
 int CliBack(TCliContext& context) {
     TCliDayHost host;
@@ -10,6 +11,6 @@ int CliBack(TCliContext& context) {
                         << Qt::endl;
             return int(ceRefused);
         }
-        return ExitCodeOf(days.Back());
+        return ExitCodeOf(BackRemovingReport(days));
     });
 }

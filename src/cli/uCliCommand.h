@@ -40,5 +40,7 @@ int CliBack(TCliContext& context);
 int CliExportMix(TCliContext& context);
 int CliExportText(TCliContext& context);
 int CliShow(TCliContext& context);
+int CliReport(TCliContext& context);
+int CliSimulate(TCliContext& context);
 int CliImportDat(TCliContext& context);
 int CliPlay(TCliContext& context);

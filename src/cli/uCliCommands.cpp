@@ -20,6 +20,15 @@ const QList<TCliCommand>& CliCommands() {
          "show DATA            wypisuje pozycje dnia (start, kategoria, wykonawca, tytuł, "
          "czas)",
          CliShow},
+        {"report",
+         "report DATA [--json]  raport dnia: reguły każdej pozycji, przerwy, cięcia, miksy,\n"
+         "                       stałe godziny; kod 1, gdy któraś reguła jest złamana",
+         CliReport},
+        {"simulate",
+         "simulate DATA --days N [--clock ZEGAR] [--seed N] [--json]  planuje, generuje i\n"
+         "                       zatwierdza N dni od DATY na kopii stacji (stacja bez zmian);\n"
+         "                       podsumowanie raportu każdego dnia i rotacja kategorii",
+         CliSimulate},
         {"import-dat",
          "import-dat [--unknown add|ignore] [--replace CHARAKTERYSTYKA=WARTOŚĆ]...\n"
          "             [--remember] [--aliases PLIK] PLIK...  importuje utwory z plików .dat\n"

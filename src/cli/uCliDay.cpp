@@ -3,8 +3,10 @@
 #include "cli/uCliMain.h"
 #include "dayplan/uStores.h"
 #include "foundation/uAppPaths.h"
+#include "settings/uSettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString TCliDayHost::ChooseExportFile(const QString& dir, const QString& fileName,
                                       int filterIndex) {
@@ -12,6 +14,15 @@ QString TCliDayHost::ChooseExportFile(const QString& dir, const QString& fileNam
         return ExportFile;
     const QString extension = filterIndex == 1 ? QStringLiteral(".mix") : QStringLiteral(".txt");
     return QDir(dir.isEmpty() ? ProgramDir() : dir).filePath(fileName + extension);
+}
+
+QString FindClockFile(const QString& given) {
+    if (QFileInfo::exists(given))
+        return QFileInfo(given).absoluteFilePath();
+    const QString inClockDir = QDir(Config.ClockDir).filePath(given);
+    if (QFileInfo(given).isRelative() && QFileInfo::exists(inClockDir))
+        return inClockDir;
+    return {};
 }
 
 QDate ParseCliDate(const QString& text, QTextStream& err) {

@@ -21,6 +21,9 @@ public:
     QString ChooseExportFile(const QString& dir, const QString& fileName, int filterIndex) override;
 };
 
+// The clock file as given, or by its name in the clock directory; empty when there is none.
+QString FindClockFile(const QString& given);
+
 // A date given as YYYY-MM-DD; otherwise the usage error is written and the date is invalid.
 QDate ParseCliDate(const QString& text, QTextStream& err);
 

@@ -1,23 +1,5 @@
 #include "cli/uCliDay.h"
 #include "cli/uCliMain.h"
-#include "settings/uSettings.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-namespace {
-
-// The clock file as given, or by its name in the clock directory.
-QString FindClockFile(const QString& given) {
-    if (QFileInfo::exists(given))
-        return QFileInfo(given).absoluteFilePath();
-    const QString inClockDir = QDir(Config.ClockDir).filePath(given);
-    if (QFileInfo(given).isRelative() && QFileInfo::exists(inClockDir))
-        return inClockDir;
-    return {};
-}
-
-} // namespace
 
 int CliPlan(TCliContext& context) {
     TCliDayHost host;

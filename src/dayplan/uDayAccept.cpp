@@ -3,6 +3,7 @@
 #include "dayplan/uDayMessages.h"
 #include "dayplan/uPlanExport.h"
 #include "dayplan/uPlanFile.h"
+#include "dayplan/uRelaxedFile.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uArUtils.h"
 #include "foundation/uDateTime.h"
@@ -83,6 +84,9 @@ TDayResult TDayLifecycle::Accept() {
     };
     for (const QString& ended : DayFilesEndedByAcceptance(day))
         acceptance.FileSteps.push_back({TFileStepKind::fsDelete, ended, {}});
+    // The record of the rules given up belongs to the pending list and goes with it.
+    acceptance.FileSteps.push_back(
+        {TFileStepKind::fsDelete, RelaxedFilePath(PlanFilePath(pkCurrent, day)), {}});
     if (!MainBase) {
         ShowStoreWriteError(kStoreNotOpen);
         return TDayResult::drFailed;
@@ -150,9 +154,12 @@ TDayResult TDayLifecycle::TakeBackAcceptedDay() {
         return TDayResult::drRefused;
     }
     const QString pendingPath = PlanFilePath(pkCurrent, day);
+    // The accepted day kept no record of rules given up: one still lying beside the plan file
+    // would belong to another list.
     const TFileSteps steps = {
         {TFileStepKind::fsWrite, pendingPath, accepted->PlanFile},
         {TFileStepKind::fsDelete, PlanFilePath(pkHistory, day), {}},
+        {TFileStepKind::fsDelete, RelaxedFilePath(pendingPath), {}},
     };
     if (!WithdrawDayStats(DateToDateTime(day), steps))
         return TDayResult::drFailed;

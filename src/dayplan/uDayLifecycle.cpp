@@ -1,9 +1,12 @@
 #include "dayplan/uDayLifecycle.h"
 
 #include "dayplan/uDayMessages.h"
+#include "dayplan/uRelaxedFile.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uMsgLog.h"
 #include "foundation/uPrompt.h"
+
+#include <QFile>
 
 TDayLifecycle::TDayLifecycle(IDayHost& host) : ResultView(&FPlayList), FHost(host) {}
 
@@ -151,6 +154,7 @@ TDayResult TDayLifecycle::Back() {
             return TDayResult::drRefused;
         FPlayList.ClearView();
         DeletePlanFile(pkCurrent, FShownDate);
+        QFile::remove(RelaxedFilePath(PlanFilePath(pkCurrent, FShownDate)));
         ResetDayClock();
         if (const QString planned = ExistingPlanFilePath(pkPlanned, FShownDate); !planned.isEmpty())
             FDayClock.LoadClockFile(planned);

@@ -2,6 +2,7 @@
 
 #include "clocks/uClockObjList.h"
 #include "dayplan/uPlanFile.h"
+#include "dayplan/uRelaxedFile.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uFormat.h"
 #include "foundation/uMsgLog.h"
@@ -10,6 +11,7 @@
 #include "library/uSongStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -47,6 +49,7 @@ void TDayPlayList::AddResultItem(const TResultItem& item) {
     position->OwnHour = item.OwnHour;
     position->CatId = item.CatId;
     position->CategoryName = CategoryNameOfId(item.CatId);
+    position->Relaxed = item.Relaxed;
     Append(std::move(position));
     ProcessPendingEvents();
 }
@@ -60,8 +63,28 @@ bool TDayPlayList::SavePlanFile(const QString& path) {
     // A new station has no plan directories yet.
     if (!path.isEmpty())
         QDir().mkpath(QFileInfo(path).absolutePath());
-    if (WriteTextLines(path, PlanFileLines(Positions()), &error))
+    if (!WriteTextLines(path, PlanFileLines(Positions()), &error)) {
+        LogMessage(msResult, TLogLevel::Error, Format(kPlanWriteError, {path, error}));
+        return false;
+    }
+    return SaveRelaxedMarks(path);
+}
+
+bool TDayPlayList::SaveRelaxedMarks(const QString& planPath) {
+    if (FKeepRelaxedFile)
         return true;
+    const QString path = RelaxedFilePath(planPath);
+    const QStringList lines = RelaxedFileLines(Positions());
+    QString error;
+    if (lines.isEmpty()) {
+        // A record left from an earlier list of the day would mark positions it never had.
+        QFile file(path);
+        if (!file.exists() || file.remove())
+            return true;
+        error = file.errorString();
+    } else if (WriteTextLines(path, lines, &error)) {
+        return true;
+    }
     LogMessage(msResult, TLogLevel::Error, Format(kPlanWriteError, {path, error}));
     return false;
 }
@@ -70,9 +93,13 @@ bool TDayPlayList::LoadPlanFile(const QString& path) {
     ClearView();
     PendingPath = path;
     try {
-        return ReadPlanFile(path, true, false, [this](std::unique_ptr<TResultSongData> position) {
-            Append(std::move(position));
-        });
+        const bool read =
+            ReadPlanFile(path, true, false, [this](std::unique_ptr<TResultSongData> position) {
+                Append(std::move(position));
+            });
+        if (read)
+            ReadRelaxedMarks(path);
+        return read;
     } catch (const TPlanFileError& failure) {
         LogMessage(msResult, TLogLevel::Error, Format(kPlanReadError, {path, failure.Message}));
         FReadWhole = false;
@@ -80,11 +107,24 @@ bool TDayPlayList::LoadPlanFile(const QString& path) {
     }
 }
 
+void TDayPlayList::ReadRelaxedMarks(const QString& planPath) {
+    const QString path = RelaxedFilePath(planPath);
+    QString error;
+    const auto marks = ReadRelaxedFile(path, &error);
+    if (!marks) {
+        LogMessage(msResult, TLogLevel::Error, Format(kPlanReadError, {path, error}));
+        FKeepRelaxedFile = true;
+        return;
+    }
+    ApplyRelaxedMarks(*marks, FRows);
+}
+
 void TDayPlayList::ClearView() {
     FRows.clear();
     FOwned.clear();
     PendingPath.clear();
     FReadWhole = true;
+    FKeepRelaxedFile = false;
 }
 
 bool TDayPlayList::LoadPlanDay(const QDate& day) {
@@ -107,6 +147,7 @@ bool TDayPlayList::MoveRow(int from, int to) {
     TResultSongData* moved = FRows[from];
     FRows.erase(FRows.begin() + from);
     FRows.insert(FRows.begin() + to, moved);
+    FKeepRelaxedFile = false;
     return true;
 }
 
@@ -116,6 +157,7 @@ bool TDayPlayList::RemoveRow(int row) {
     const TResultSongData* removed = FRows[row];
     FRows.erase(FRows.begin() + row);
     std::erase_if(FOwned, [removed](const auto& owned) { return owned.get() == removed; });
+    FKeepRelaxedFile = false;
     return true;
 }
 
@@ -125,4 +167,6 @@ void TDayPlayList::InsertRow(int row, std::unique_ptr<TResultSongData> position)
     row = std::clamp(row, 0, Count());
     FRows.insert(FRows.begin() + row, position.get());
     FOwned.push_back(std::move(position));
+    // The rows the record names are no longer the list's: the next save writes it afresh.
+    FKeepRelaxedFile = false;
 }

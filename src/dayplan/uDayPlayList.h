@@ -20,13 +20,16 @@ public:
     // Appends a position as the last row.
     void Append(std::unique_ptr<TResultSongData> position);
 
-    // Writes the rows in order to `path`, replacing the file; a failure is logged ("Wynik",
-    // an error box) and gives false.
+    // Writes the rows in order to `path`, replacing the file, and the record of the rules given
+    // up beside it (uRelaxedFile.h; removed when no position gave up a rule); a failure is
+    // logged ("Wynik", an error box) and gives false.
     bool SavePlanFile(const QString& path);
     // Empties the list, remembers `path` as PendingPath and reads the file when it exists
-    // (asking about positions whose song is gone). False when the file is missing, or cannot be
-    // read whole (logged; the list stays empty and ReadWhole() false until it is emptied again:
-    // such a list is never written over its file, accepted or exported).
+    // (asking about positions whose song is gone), then the record of the rules given up. False
+    // when the file is missing, or cannot be read whole (logged; the list stays empty and
+    // ReadWhole() false until it is emptied again: such a list is never written over its file,
+    // accepted or exported). A record that cannot be read whole is logged and the positions
+    // keep no rules given up; the record is left as it is until the rows are changed.
     bool LoadPlanFile(const QString& path);
     bool ReadWhole() const { return FReadWhole; }
     // Empties the list and forgets PendingPath.
@@ -56,4 +59,10 @@ private:
     std::vector<std::unique_ptr<TResultSongData>> FOwned;
     std::vector<TResultSongData*> FRows;
     bool FReadWhole = true;
+    // The record beside the plan file could not be read: saving does not write over it (nor
+    // remove it) until the rows change.
+    bool FKeepRelaxedFile = false;
+
+    void ReadRelaxedMarks(const QString& planPath);
+    bool SaveRelaxedMarks(const QString& planPath);
 };

@@ -1,5 +1,6 @@
 #include "dayplan/uDayLifecycle.h"
 #include "dayplan/uDayMessages.h"
+#include "dayplan/uRelaxedFile.h"
 #include "foundation/uAppPaths.h"
 #include "foundation/uDateTime.h"
 #include "foundation/uMsgLog.h"
@@ -16,6 +17,7 @@ TDayResult TDayLifecycle::ResetHistory() {
         return TDayResult::drFailed;
     DeleteFilesByExt(PlanDirName(pkHistory), PlanExtension(pkHistory));
     DeleteFilesByExt(PlanDirName(pkCurrent), PlanExtension(pkCurrent));
+    DeleteFilesByExt(PlanDirName(pkCurrent), kRelaxedFileExtension);
     TimeRanges->SetFirstDay(Now());
     return TimeRanges->Save() ? TDayResult::drDone : TDayResult::drFailed;
 }

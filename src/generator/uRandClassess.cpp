@@ -3,6 +3,7 @@
 #include "foundation/uFormat.h"
 #include "foundation/uRandom.h"
 #include "generator/uCutAllowance.h"
+#include "generator/uRelaxation.h"
 #include "generator/uRestrictions.h"
 #include "generator/uSongsFilterUtils.h"
 #include "library/uStatsCache.h"
@@ -79,6 +80,11 @@ std::unique_ptr<TRandedItem> TBaseRandObj::DrawShorter(int, int, int, bool) {
 }
 
 std::unique_ptr<TRandedItem> TBaseRandObj::DrawLonger(int, int, int, bool) {
+    return nullptr;
+}
+
+// Fixed lists and blanks place what they hold or nothing: there is no other song to choose.
+std::unique_ptr<TRandedItem> TBaseRandObj::DrawRelaxed(int, int) {
     return nullptr;
 }
 
@@ -164,7 +170,8 @@ int TRandObj::RankingCount(int position) {
     return Rows->BaseCount(row, [&] { return EarlierPlayCount(songId); }) + inDay;
 }
 
-std::unique_ptr<TAllowedSong> TRandObj::DrawLeastPlayed(int needed, int startMinute) {
+std::unique_ptr<TAllowedSong> TRandObj::DrawLeastPlayed(int needed, int startMinute,
+                                                        TDayRuleSet relaxed) {
     const int count = Candidates.Count();
     if (count == 0 || !Rows)
         return nullptr;
@@ -192,7 +199,7 @@ std::unique_ptr<TAllowedSong> TRandObj::DrawLeastPlayed(int needed, int startMin
         while (!candidates.empty()) {
             const int pick = Context().Random().Uniform(static_cast<int>(candidates.size()));
             const int songId = static_cast<int>(Candidates.ValueAt(candidates[pick]));
-            const int artistId = CheckCandidate(*this, *Rows, songId, startMinute);
+            const int artistId = CheckCandidate(*this, *Rows, songId, startMinute, relaxed);
             if (artistId != kRefused)
                 return SongFromRow(*Rows->Find(songId), artistId, false);
             // Order within a level does not matter (the pick is uniform): drop in O(1).
@@ -255,12 +262,43 @@ std::unique_ptr<TRandedItem> TRandObj::Draw(int needed, int startMinute, int tol
         song.reset();
     if (!song)
         return nullptr;
+    return PlacedItem(std::move(song));
+}
+
+std::unique_ptr<TRandedItem> TRandObj::PlacedItem(std::unique_ptr<TAllowedSong> song) const {
     if (ExTime) {
         // The query admitted only songs at least as long as the slot: it plays exactly the slot.
         song->Time = SlotTime;
         song->FullTime = SlotTime;
     }
     return std::make_unique<TRandedItem>(std::move(song), CatId);
+}
+
+std::unique_ptr<TRandedItem> TRandObj::DrawRelaxed(int needed, int startMinute) {
+    if (needed <= 0)
+        return nullptr;
+    OpenCandidates();
+    LoadCandidates(false);
+    std::unique_ptr<TAllowedSong> song;
+    TDayRuleSet relaxed = 0;
+    for (TDayRule rule : RelaxationOrder) {
+        relaxed |= RuleBit(rule);
+        // Giving up a rule the slot does not check would only draw the previous step again.
+        if (!RuleChecked(*this, rule))
+            continue;
+        song = DrawLeastPlayed(needed, startMinute, relaxed);
+        if (song)
+            break;
+    }
+    // The song broke a rule of the step before (none kept them all): the set is never empty.
+    const TDayRuleSet broken =
+        song ? BrokenRules(*this, *Rows->Find(song->SongId), startMinute, relaxed) : 0;
+    CloseCandidates();
+    if (!song)
+        return nullptr;
+    auto item = PlacedItem(std::move(song));
+    item->Relaxed = broken;
+    return item;
 }
 
 std::unique_ptr<TRandedItem> TRandObj::DrawAtMost(int startMinute, int target) {

@@ -2,6 +2,7 @@
 
 #include "foundation/uIntegerList.h"
 #include "generator/uCandidates.h"
+#include "generator/uDayRules.h"
 #include "generator/uDrawContext.h"
 #include "generator/uRandHistory.h"
 #include "generator/uRandListData.h"
@@ -50,6 +51,8 @@ public:
     bool Mixed = false;
     int OrigMix;
     bool MixRule = false;
+    // The rules given up to place the song (those it breaks); 0 when it keeps every rule.
+    TDayRuleSet Relaxed = 0;
 };
 
 // The pass in which a slot is drawn (ClassifyPass); the passes run in this order, the last two
@@ -97,6 +100,10 @@ public:
                                                      bool mixAdjusted);
     virtual std::unique_ptr<TRandedItem> DrawLonger(int needed, int excludeSongId, int startMinute,
                                                     bool mixAdjusted);
+    // After Draw (least-played, no length check, not mix-adjusted) found nothing: the same draw
+    // giving up rules in RelaxationOrder until a song keeps the rest; the item records the rules
+    // it breaks. Only category slots relax; nullptr when even the last step finds nothing.
+    virtual std::unique_ptr<TRandedItem> DrawRelaxed(int needed, int startMinute);
 
 protected:
     IDrawContext& Context() const;
@@ -134,6 +141,7 @@ public:
                                              bool mixAdjusted) override;
     std::unique_ptr<TRandedItem> DrawLonger(int needed, int excludeSongId, int startMinute,
                                             bool mixAdjusted) override;
+    std::unique_ptr<TRandedItem> DrawRelaxed(int needed, int startMinute) override;
     virtual void BuildQuery();
 
     // Used by the random swaps of the time fitting (mix-adjusted).
@@ -149,7 +157,9 @@ public:
     std::unique_ptr<TAllowedSong> AcceptSong(int songId, int startMinute, bool mixAdjusted);
     // Plays in the six days before the day (memoised for the run) plus so far in the day.
     int PlayCount(int songId);
-    std::unique_ptr<TAllowedSong> DrawLeastPlayed(int needed, int startMinute);
+    // The rules in `relaxed` are not checked (see CheckCandidate).
+    std::unique_ptr<TAllowedSong> DrawLeastPlayed(int needed, int startMinute,
+                                                  TDayRuleSet relaxed = 0);
 
 private:
     std::shared_ptr<TCandidateStatement> OpenStatement;
@@ -165,6 +175,8 @@ private:
     std::unique_ptr<TRandedItem> DrawNeighbour(int needed, int excludeSongId, int startMinute,
                                                bool mixAdjusted, bool longer);
     bool FitsTolerance(const TAllowedSong& song, int needed, int tolerance) const;
+    // The item of a song the slot's draw accepted.
+    std::unique_ptr<TRandedItem> PlacedItem(std::unique_ptr<TAllowedSong> song) const;
     int EarlierPlayCount(int songId);
     // PlayCount of the loaded candidate at the position, through the rows' memo.
     int RankingCount(int position);

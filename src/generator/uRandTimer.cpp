@@ -37,6 +37,7 @@ TRandTimer::TRandTimer(TDBMainBase& store, TRandom& random, IPlanReader* planRea
     CategorySlotCount.assign(categories, 0);
     Lists.OnLabelQuestion = AskAboutBlockedLabel;
     DrawMode = ReadDrawMode();
+    RelaxWhenNoCandidate = DrawSettings && DrawSettings->RelaxWhenNoCandidate();
 }
 
 TRandTimer::~TRandTimer() = default;
@@ -151,6 +152,7 @@ void TRandTimer::OutputItems() {
                                        .Category = item->Song->Category,
                                        .OwnHour = range->DrawObject(slot)->OwnHour,
                                        .Duration = item->Duration,
-                                       .Time = item->Song->Time});
+                                       .Time = item->Song->Time,
+                                       .Relaxed = item->Relaxed});
         }
 }

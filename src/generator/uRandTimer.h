@@ -72,6 +72,9 @@ public:
     quint8 DrawMode = 1;
     // The draw mode of the configured selection method on today's date (not the generated one).
     static quint8 ReadDrawMode();
+    // A category slot that no candidate can fill under every rule is filled with rules given up
+    // (TRandObj::DrawRelaxed) instead of stopping the run; from the station's draw settings.
+    bool RelaxWhenNoCandidate = false;
 
     // A seed for a run that need not be repeated: the clock's.
     static std::uint32_t ClockSeed();

@@ -123,7 +123,11 @@ void TRandTimer::DrawPassSlots(TTimerRange& range, TPassClasses classes, bool co
         const int slot = PassSlots[position];
         TBaseRandObj& object = *range.DrawObject(slot);
         ReportSlot(object);
-        auto item = object.Draw(NeededTime(object), SlotStartMinute(range, slot), -1, true, false);
+        const int needed = NeededTime(object);
+        const int startMinute = SlotStartMinute(range, slot);
+        auto item = object.Draw(needed, startMinute, -1, true, false);
+        if (!item && RelaxWhenNoCandidate)
+            item = object.DrawRelaxed(needed, startMinute);
         if (!item) {
             FailSlot(object);
             items.emplace_back();

@@ -202,23 +202,84 @@ bool SeparationAllowed(IDrawContext& context, int songId, int startMinute) {
                                            window.ToMs / double(MSecsPerDay));
 }
 
-int CheckCandidate(const TBaseRandObj& slot, const TCandidateSet& rows, int songId,
-                   int startMinute) {
+bool RuleChecked(const TBaseRandObj& slot, TDayRule rule) {
+    switch (rule) {
+    case TDayRule::Separation:
+        return Separations && Separations->AppliesTo(slot.SepEnb) &&
+               Separations->BlockDayCount() > 0;
+    case TDayRule::Labels:
+    case TDayRule::TimeBlockades:
+    case TDayRule::SongFrequency:
+    case TDayRule::ArtistFrequency:
+        return !slot.Rest;
+    case TDayRule::Category:
+    case TDayRule::Characteristics:
+        break; // the slot's candidate query keeps these, not the check
+    }
+    return false;
+}
+
+namespace {
+
+// Whether the song breaks the one rule; a rule the slot does not check is kept.
+bool BreaksRule(const TBaseRandObj& slot, const TCandidateRow& row, int startMinute,
+                TDayRule rule) {
+    if (!RuleChecked(slot, rule))
+        return false;
+    IDrawContext& context = *slot.Owner;
+    switch (rule) {
+    case TDayRule::Labels:
+        return !LabelAllowed(row);
+    case TDayRule::TimeBlockades:
+        return !TimeRangesAllowed(row, startMinute, context.Day());
+    case TDayRule::SongFrequency:
+        return !SongFrequencyAllowed(context, row, startMinute);
+    case TDayRule::ArtistFrequency:
+        return !ArtistFrequencyAllowed(context, row.ArtId, startMinute);
+    case TDayRule::Separation:
+        return !SeparationAllowed(context, row.SongId, startMinute);
+    case TDayRule::Category:
+    case TDayRule::Characteristics:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+TDayRuleSet BrokenRules(const TBaseRandObj& slot, const TCandidateRow& row, int startMinute,
+                        TDayRuleSet among) {
+    TDayRuleSet broken = 0;
+    for (int bit = 0; bit < DayRuleCount; ++bit) {
+        const auto rule = static_cast<TDayRule>(bit);
+        if (HasRule(among, rule) && BreaksRule(slot, row, startMinute, rule))
+            broken |= RuleBit(rule);
+    }
+    return broken;
+}
+
+int CheckCandidate(const TBaseRandObj& slot, const TCandidateSet& rows, int songId, int startMinute,
+                   TDayRuleSet relaxed) {
     ProcessPendingEvents();
     const TCandidateRow* row = rows.Find(songId);
     if (row == nullptr)
         return kRefused;
     IDrawContext& context = *slot.Owner;
     const int artistId = row->ArtId;
+    const auto givenUp = [relaxed](TDayRule rule) { return HasRule(relaxed, rule); };
     if (!slot.Rest) {
+        // Labels are never given up.
         const bool allowed = LabelAllowed(*row) &&
-                             TimeRangesAllowed(*row, startMinute, context.Day()) &&
-                             SongFrequencyAllowed(context, *row, startMinute) &&
-                             ArtistFrequencyAllowed(context, artistId, startMinute);
+                             (givenUp(TDayRule::TimeBlockades) ||
+                              TimeRangesAllowed(*row, startMinute, context.Day())) &&
+                             (givenUp(TDayRule::SongFrequency) ||
+                              SongFrequencyAllowed(context, *row, startMinute)) &&
+                             (givenUp(TDayRule::ArtistFrequency) ||
+                              ArtistFrequencyAllowed(context, artistId, startMinute));
         if (!allowed)
             return kRefused;
     }
-    if (Separations && Separations->AppliesTo(slot.SepEnb) &&
+    if (!givenUp(TDayRule::Separation) && Separations && Separations->AppliesTo(slot.SepEnb) &&
         !SeparationAllowed(context, songId, startMinute))
         return kRefused;
     return artistId;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/uDayRules.h"
+
 #include <QString>
 #include <vector>
 
@@ -19,6 +21,8 @@ struct TResultItem {
     bool OwnHour = false;
     int Duration = 0;
     int Time = 0;
+    // The rules given up to place the song (TRandedItem::Relaxed).
+    TDayRuleSet Relaxed = 0;
 
     bool operator==(const TResultItem&) const = default;
 };

@@ -8,6 +8,11 @@
 
 class QObject;
 
+// A set of the rules of a day's placement, one bit for each TDayRule. The same alias as in
+// generator/uDayRules.h, which names the bits: a position only carries the set, and the library
+// includes nothing of the layers above it (a differing alias would not compile where both meet).
+using TDayRuleSet = quint32;
+
 // A song as it travels in memory. TBaseSong carries everything needed to store a new song,
 // TSongData adds what an imported ".dat" file says in words, and TResultSongData is one
 // position of a day's play list. Times are milliseconds; -1 means "not set" in every time and
@@ -126,4 +131,7 @@ public:
     int CatId = -1;
     int DbTime = -1; // the song's time as stored
     int Mixed = -1;
+    // The rules the draw gave up to place the song here, because no candidate of the slot kept
+    // them all; 0 for a placement that keeps every rule.
+    TDayRuleSet Relaxed = 0;
 };

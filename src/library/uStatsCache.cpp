@@ -10,8 +10,11 @@
 
 namespace {
 
-// The date a plan file is named after; 0 for a name that is no date.
-TDateTime FileDate(const QString& name) {
+// The date a plan file of the kind is named after; 0 for a name that is no date, or a file of
+// another kind kept beside them (an accepted day's stored report, a pending day's sidecar).
+TDateTime FileDate(const QString& name, TPlanKind kind) {
+    if (!name.endsWith(QLatin1Char('.') + PlanExtension(kind), Qt::CaseInsensitive))
+        return 0;
     return ParseDateKey(name).value_or(0);
 }
 
@@ -77,7 +80,7 @@ bool TStatsCache::FindCacheWindow() {
     // The day after the newest accepted day; a stray file whose name is no date is no day.
     TDateTime start = 0;
     for (const QString& name : ListPlanFiles(pkHistory))
-        start = std::max(start, FileDate(name));
+        start = std::max(start, FileDate(name, pkHistory));
     if (start != 0)
         start += 1;
 
@@ -85,7 +88,7 @@ bool TStatsCache::FindCacheWindow() {
     std::optional<TDateTime> firstPending;
     std::optional<TDateTime> lastPending;
     for (const QString& name : ListPlanFiles(pkCurrent)) {
-        const TDateTime date = FileDate(name);
+        const TDateTime date = FileDate(name, pkCurrent);
         if (date == 0 || (start != 0 && date < start))
             continue;
         firstPending = firstPending ? std::min(*firstPending, date) : date;

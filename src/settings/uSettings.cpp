@@ -21,6 +21,7 @@ void InitOptions() {
     BringUp(FreqGroups, [](TArFreqGroups& o) { o.Load(); });
     BringUp(DisabledLabels, [](TArDisabledLabels& o) { o.Load(); });
     BringUp(Separations, [](TArSeparations& o) { o.Load(); });
+    BringUp(DrawSettings, [](TArDrawSettings& o) { o.Load(); });
     LoadConfig(Config);
 }
 
@@ -33,7 +34,7 @@ void DoneOptions() {
         TimeRanges->SaveAtExit(); // written at every exit, changed or not
         TimeRanges.reset();
     }
-    // These three write only when changed.
+    // These write only when changed.
     if (FreqGroups) {
         FreqGroups->Save();
         FreqGroups.reset();
@@ -45,5 +46,9 @@ void DoneOptions() {
     if (Separations) {
         Separations->Save();
         Separations.reset();
+    }
+    if (DrawSettings) {
+        DrawSettings->Save();
+        DrawSettings.reset();
     }
 }

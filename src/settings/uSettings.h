@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/uArDisabledLabels.h"
+#include "settings/uArDrawSettings.h"
 #include "settings/uArFreqGroups.h"
 #include "settings/uArOptions.h"
 #include "settings/uArSeparations.h"
@@ -15,6 +16,7 @@ inline std::unique_ptr<TArTimeRanges> TimeRanges;
 inline std::unique_ptr<TArFreqGroups> FreqGroups;
 inline std::unique_ptr<TArDisabledLabels> DisabledLabels;
 inline std::unique_ptr<TArSeparations> Separations;
+inline std::unique_ptr<TArDrawSettings> DrawSettings;
 // ClockDir, PlayListDir and SelectionMethod from "konfig.dat".
 inline TConfig Config;
 

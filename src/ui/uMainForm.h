@@ -96,6 +96,8 @@ public:
     void OpenSeparationsWindow();
     // "Statystyki": the play-list view's statistics for the shown date.
     void ShowPendingDayStats();
+    // "&Raport dnia": the report window of the shown pending or accepted day.
+    void ShowDayReportWindow();
     // "Edytuj" of the clock editors: the object dialog on a category-list object, its name kept.
     std::function<bool(TBaseClockObject&)> ObjectEditor();
 
@@ -121,6 +123,7 @@ private:
     QAction* acnPrint = nullptr;
     QAction* acnResetstats = nullptr;
     QAction* acnHistory = nullptr;
+    QAction* acnReport = nullptr;
     QAction* meDBClear = nullptr;
     QAction* meAbout = nullptr;
 

@@ -1,4 +1,5 @@
 #include "dayplan/uDayLifecycle.h"
+#include "report/uShownDayReport.h"
 #include "settings/uSettings.h"
 #include "ui/clockeditor/uClockFileDialogs.h"
 #include "ui/clockeditor/uTimerForm.h"
@@ -102,11 +103,13 @@ void TMainForm::ConnectActions() {
     connect(acnNext, &QAction::triggered, this, day([](TDayLifecycle& d) { d.ShowNextDay(); }));
     connect(acnPrev, &QAction::triggered, this, day([](TDayLifecycle& d) { d.ShowPreviousDay(); }));
     connect(acnRand, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Generate(); }));
-    connect(acnAccept, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Accept(); }));
-    connect(acnBack, &QAction::triggered, this, day([](TDayLifecycle& d) { d.Back(); }));
+    connect(acnAccept, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { AcceptKeepingReport(d); }));
+    connect(acnBack, &QAction::triggered, this,
+            day([](TDayLifecycle& d) { BackRemovingReport(d); }));
     connect(FRestoreShortcut, &QShortcut::activated, this, [this] {
         if (FDays && FDays->State() == dsHistory)
-            RunDayOperation([this] { FDays->Back(); });
+            RunDayOperation([this] { BackRemovingReport(*FDays); });
     });
     connect(acnLoadClock, &QAction::triggered, this,
             day([](TDayLifecycle& d) { d.ChangeClock(); }));

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,6 +87,9 @@ void TMainForm::CreateActions() {
                               QStringLiteral("Wyczyść historię"), QKeySequence());
     acnHistory = NewAction("acnHistory", QStringLiteral("Statystyki"), QStringLiteral("Statystyki"),
                            QKeySequence(Qt::CTRL | Qt::Key_H));
+    acnReport = NewAction("acnReport", QStringLiteral("&Raport dnia"),
+                          QStringLiteral("Raport dnia: reguły każdej pozycji, cisza, cięcia"),
+                          QKeySequence(Qt::CTRL | Qt::Key_R));
     meDBClear = NewAction("meDBClear", QStringLiteral("Wyczyść &bazę danych"),
                           QStringLiteral("Wyczyść bazę danych"), QKeySequence());
     meAbout = NewAction("meAbout", QStringLiteral("&O programie"), QStringLiteral("O programie"),
@@ -138,6 +143,7 @@ void TMainForm::CreateTopPanel(QWidget* parent) {
     tbOperations->addAction(acnSavePlayListAsMix);
     tbOperations->addAction(acnSavePlayListAsText);
     tbOperations->addAction(acnHistory);
+    tbOperations->addAction(acnReport);
     ToolSeparator3 = tbOperations->addSeparator();
     ToolSeparator3->setObjectName(QStringLiteral("ToolSeparator3"));
     tbOperations->addAction(acnPrint);
@@ -253,6 +259,7 @@ void TMainForm::CreateMenus() {
     meOperations->addAction(acnSavePlayListAsMix);
     meOperations->addAction(acnSavePlayListAsText);
     meOperations->addAction(acnPrint);
+    meOperations->addAction(acnReport);
 
     meOptions = menuBar()->addMenu(QStringLiteral("&Opcje"));
     meOptions->setObjectName(QStringLiteral("meOptions"));
@@ -274,6 +281,9 @@ void TMainForm::CreateMenus() {
 void TMainForm::CreateViews() {
     FHistoryForm = new TDayHistoryForm(tbHistory);
     Dock(tbHistory, FHistoryForm);
+    // The accepted day's report from its list too, where the director reads the day.
+    FHistoryForm->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    FHistoryForm->List()->addAction(acnReport);
 
     // The day's clock in the clock editor, docked: objects are dropped onto it and its cells are
     // edited as in a clock of its own.
@@ -292,6 +302,7 @@ void TMainForm::CreateViews() {
     Dock(tbPending, FResultForm);
     FDays->ResultView = FResultForm;
     FResultForm->PlanWriter = [this] { return SavePendingDay(); };
+    FResultForm->PopupMenu()->addAction(acnReport);
     connect(FResultForm, &TResultForm::StateChanged, this, &TMainForm::UpdateActions);
 }
 

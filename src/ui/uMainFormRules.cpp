@@ -42,6 +42,10 @@ void TMainForm::UpdateActions() {
     acnPrint->setEnabled(state == dsHistory || state == dsPending);
     acnResetstats->setEnabled(state == dsEmpty);
     acnHistory->setVisible(state == dsPending);
+    acnReport->setVisible(state == dsPending || state == dsHistory);
+    acnReport->setEnabled(
+        (state == dsPending && FResultForm && FResultForm->Model()->rowCount() > 0) ||
+        (state == dsHistory && FDays && FDays->HistoryShown()));
     acnHistory->setEnabled(state == dsPending && FResultForm &&
                            FResultForm->Model()->rowCount() > 0);
 

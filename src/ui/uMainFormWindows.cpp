@@ -1,7 +1,9 @@
 #include "clocks/uBroadcastList.h"
 #include "clocks/uClockObjList.h"
 #include "dayplan/uDayLifecycle.h"
+#include "foundation/uPrompt.h"
 #include "library/uDBMainBase.h"
+#include "report/uShownDayReport.h"
 #include "ui/broadcasts/uBroadcastsForm.h"
 #include "ui/categories/uCategoriesForm.h"
 #include "ui/categories/uObjDialog.h"
@@ -11,6 +13,7 @@
 #include "ui/library/uLabelsForm.h"
 #include "ui/library/uLibraryChoosers.h"
 #include "ui/library/uSongsViewForm.h"
+#include "ui/report/uDayReportForm.h"
 #include "ui/restrictions/uFreqGroupsForm.h"
 #include "ui/restrictions/uLabelRestForm.h"
 #include "ui/restrictions/uRestrictionForm.h"
@@ -100,6 +103,7 @@ void TMainForm::ConnectSettingsActions() {
     connect(meConfig, &QAction::triggered, this,
             [this] { OpenConfigWindow(TAppConfigPage::Paths); });
     connect(acnHistory, &QAction::triggered, this, &TMainForm::ShowPendingDayStats);
+    connect(acnReport, &QAction::triggered, this, &TMainForm::ShowDayReportWindow);
     connect(meOrvoDatFile, &QAction::triggered, this, &TMainForm::OpenImportWindow);
     connect(meImportOpt, &QAction::triggered, this, &TMainForm::OpenImportOptionsWindow);
 }
@@ -146,6 +150,19 @@ void TMainForm::OpenLabelRestrictionsWindow() {
 void TMainForm::OpenSeparationsWindow() {
     if (FStoresUp)
         EditSeparations(this, SettingsRunner);
+}
+
+void TMainForm::ShowDayReportWindow() {
+    if (!FDays)
+        return;
+    QString error;
+    const std::optional<TDayReport> report = ShownDayReport(*FDays, &error);
+    if (!report) {
+        if (!error.isEmpty())
+            ShowError(error);
+        return;
+    }
+    ShowDayReport(*report, this, SettingsRunner);
 }
 
 void TMainForm::ShowPendingDayStats() {

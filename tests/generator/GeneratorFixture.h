@@ -12,6 +12,7 @@
 #include "library/uStatsWriting.h"
 #include "settings/uSettings.h"
 #include "support/RecordingPrompt.h"
+#include "support/RestrictionSetup.h"
 #include "support/TempStation.h"
 
 #include <gtest/gtest.h>
@@ -100,28 +101,6 @@ protected:
         const int id = AddSong(song, added);
         EXPECT_TRUE(added) << wanted.Title.toStdString();
         return id;
-    }
-
-    // A frequency group; its id.
-    static int AddGroup(int freq, int fPeriod, int max = -1, int mPeriod = mpDay) {
-        auto group = std::make_unique<TArFreqGroup>();
-        group->Name = QStringLiteral("grupa");
-        group->Freq = freq;
-        group->FPeriod = fPeriod;
-        group->Max = max;
-        group->MPeriod = mPeriod;
-        return FreqGroups->Add(std::move(group));
-    }
-
-    static void SetArtistRules(int artistId, int alias1, int alias2, int group) {
-        TMainBaseQuery query;
-        query.SetSQL(QStringLiteral(
-            "UPDATE artists SET Alias1 = ?, Alias2 = ?, Art_FreqGroup = ? WHERE Art_Id = ?"));
-        query.SetParam(1, alias1);
-        query.SetParam(2, alias2);
-        query.SetParam(3, group);
-        query.SetParam(4, artistId);
-        query.ExecSQL();
     }
 
     // The song placed in the day being drawn, starting at the minute.

@@ -92,7 +92,7 @@ TEST_F(RandListDataTest, OnceThroughAndRandomLists) {
 TEST_F(RandListDataTest, RefusedSongDoesNotAdvance) {
     auto slot = Slot();
     slot->Rest = false;
-    const int daily = AddGroup(1, fpDays);
+    const int daily = AddTestFreqGroup(1, fpDays);
     TMainBaseQuery query;
     query.SetSQL("UPDATE BaseSongs SET Freq_Rest = ? WHERE Song_Id = ?");
     query.SetParam(1, daily);

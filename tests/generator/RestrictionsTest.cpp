@@ -74,7 +74,7 @@ TEST_F(RestrictionsTest, SongFrequency) {
         // A fresh song per case keeps the statistics of the cases apart.
         ++songId;
         Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
-        TCandidateRow row = RowWithGroup(AddGroup(c.Freq, c.FPeriod, c.Max, mpDay));
+        TCandidateRow row = RowWithGroup(AddTestFreqGroup(c.Freq, c.FPeriod, c.Max, mpDay));
         row.SongId = songId;
         for (int minute : c.DayMinutes)
             PlaceInDay(songId, 1, minute);
@@ -88,9 +88,9 @@ TEST_F(RestrictionsTest, SongWithoutGroupTakesTheGlobalOne) {
     TCandidateRow row = RowWithGroup(-1);
     PlaceInDay(kSong, 1, 100);
     EXPECT_TRUE(SongFrequencyAllowed(*Context, row, 200)) << "no group at all";
-    FreqGroups->SetGlobSongGr(AddGroup(1, fpDays));
+    FreqGroups->SetGlobSongGr(AddTestFreqGroup(1, fpDays));
     EXPECT_FALSE(SongFrequencyAllowed(*Context, row, 200));
-    row.FreqRest = AddGroup(-1, fpDays);
+    row.FreqRest = AddTestFreqGroup(-1, fpDays);
     EXPECT_TRUE(SongFrequencyAllowed(*Context, row, 200)) << "its own group wins";
 }
 
@@ -98,9 +98,9 @@ TEST_F(RestrictionsTest, ArtistFrequencyCountsAliases) {
     const int x = ArtistId("X");
     const int y = ArtistId("Y");
     const int z = ArtistId("Z");
-    const int hours2 = AddGroup(2, fpHours);
-    const int oneADay = AddGroup(1, fpDays);
-    const int max2 = AddGroup(-1, fpDays, 2, mpDay);
+    const int hours2 = AddTestFreqGroup(2, fpHours);
+    const int oneADay = AddTestFreqGroup(1, fpDays);
+    const int max2 = AddTestFreqGroup(-1, fpDays, 2, mpDay);
     struct {
         const char* Name;
         int Group;
@@ -128,7 +128,7 @@ TEST_F(RestrictionsTest, ArtistFrequencyCountsAliases) {
     };
     for (const auto& c : cases) {
         Context = std::make_unique<TTestDrawContext>(*MainBase, Day());
-        SetArtistRules(x, c.Alias, -1, c.Group);
+        SetTestArtistRules(x, c.Alias, -1, c.Group);
         int song = 600;
         for (const auto& [artist, minute] : c.DayPlays)
             PlaceInDay(++song, artist, minute);

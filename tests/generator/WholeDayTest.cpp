@@ -82,8 +82,8 @@ protected:
         const TSyntheticLibrary library(SyntheticOptionsFromSettings(options));
         ASSERT_EQ(StoreSyntheticLibrary(library), kSongCount);
 
-        FreqGroups->SetGlobSongGr(AddGroup(kSongHours, fpHours));
-        FreqGroups->SetGlobArtGr(AddGroup(kArtistHours, fpHours));
+        FreqGroups->SetGlobSongGr(AddTestFreqGroup(kSongHours, fpHours));
+        FreqGroups->SetGlobArtGr(AddTestFreqGroup(kArtistHours, fpHours));
         BlockedLabel = LabelIdOf(library.LabelValues().at(0));
         ASSERT_GE(BlockedLabel, 0);
         DisabledLabels->Replace({{library.LabelValues().at(0), BlockedLabel}});

@@ -1,5 +1,7 @@
 #include "support/TestFiles.h"
 
+#include "foundation/uDirectoryCopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,14 +17,5 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 bool CopyDirectory(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo& entry :
-         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString target = QDir(to).filePath(entry.fileName());
-        if (entry.isDir() ? !CopyDirectory(entry.filePath(), target)
-                          : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
+    return CopyDirectoryTree(from, to);
 }

@@ -126,6 +126,10 @@ TEST_F(AppConfigFormTest, ShowsTheSettingsAsTheyAre) {
         // The station lets high-priority songs be cut too.
         EXPECT_FALSE(W<QCheckBox>(form, "chbCanCutHighPrior").isChecked());
         EXPECT_TRUE(W<QCheckBox>(form, "chbCanCutHighPrior").isEnabled());
+        // The station made by "init" gives up rules rather than stop the day.
+        EXPECT_EQ(W<QCheckBox>(form, "chbRelaxRules").text(),
+                  U("Rozluźniaj reguły, gdy brak kandydata"));
+        EXPECT_TRUE(W<QCheckBox>(form, "chbRelaxRules").isChecked());
         // The directories shown count as a change.
         EXPECT_TRUE(W<QPushButton>(form, "btnOK").isEnabled());
         return false;
@@ -151,6 +155,7 @@ TEST_F(AppConfigFormTest, WithoutDirectoriesOKWaitsForAChange) {
          [](TAppConfigForm& f) { W<QComboBox>(f, "cmbRandMethod").setCurrentIndex(1); }},
         {"cutting", [](TAppConfigForm& f) { W<QCheckBox>(f, "chbCanCut").click(); }},
         {"high priority", [](TAppConfigForm& f) { W<QCheckBox>(f, "chbCanCutHighPrior").click(); }},
+        {"relaxing", [](TAppConfigForm& f) { W<QCheckBox>(f, "chbRelaxRules").click(); }},
     };
     Config.ClockDir.clear();
     Config.PlayListDir.clear();
@@ -316,6 +321,7 @@ TEST_F(AppConfigFormTest, CancelLeavesTheSettingsAndEveryFileAsTheyWere) {
         W<QCheckBox>(form, "chbArtFreqGr").click();
         W<QCheckBox>(form, "chbSongFreqGr").click();
         W<QCheckBox>(form, "chbCanCut").click();
+        W<QCheckBox>(form, "chbRelaxRules").click();
         form.reject();
         return form.result() == QDialog::Accepted;
     }));
@@ -327,6 +333,27 @@ TEST_F(AppConfigFormTest, CancelLeavesTheSettingsAndEveryFileAsTheyWere) {
     EXPECT_EQ(FreqGroups->DefSongGr(), -1);
     EXPECT_FALSE(FreqGroups->Changed());
     EXPECT_TRUE(Options->CanCut());
+    EXPECT_TRUE(DrawSettings->RelaxWhenNoCandidate());
+}
+
+TEST_F(AppConfigFormTest, OKStoresTheRelaxingInItsOwnFileOnlyWhenChanged) {
+    const QString path = Station.Path(DrawSettingsFileName);
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_TRUE(Open(TAppConfigPage::Paths, PressOK));
+    EXPECT_FALSE(QFileInfo::exists(path)) << "left as it was";
+
+    EXPECT_TRUE(Open(TAppConfigPage::Paths, [](TAppConfigForm& form) {
+        W<QCheckBox>(form, "chbRelaxRules").click();
+        return PressOK(form);
+    }));
+    EXPECT_FALSE(DrawSettings->RelaxWhenNoCandidate());
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("<draw relax=\"0\"/>\r\n"));
+    EXPECT_TRUE(Prompt.Boxes.isEmpty()) << S(Prompt.Errors());
+
+    Open(TAppConfigPage::Paths, [](TAppConfigForm& form) {
+        EXPECT_FALSE(W<QCheckBox>(form, "chbRelaxRules").isChecked());
+        return false;
+    });
 }
 
 } // namespace

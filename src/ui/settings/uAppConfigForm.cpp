@@ -55,9 +55,9 @@ QLabel* NewNote(const QString& text, QWidget* parent) {
 } // namespace
 
 TAppConfigForm::TAppConfigForm(TConfig& config, TArFreqGroups& groups, TArOptions& options,
-                               TAppConfigPage page, QWidget* parent)
+                               TArDrawSettings& drawSettings, TAppConfigPage page, QWidget* parent)
     : QDialog(parent), ChooseDirectory(ChooseDirectoryDialog), FConfig(config), FGroups(groups),
-      FOptions(options) {
+      FOptions(options), FDrawSettings(drawSettings) {
     setObjectName(QStringLiteral("AppConfigForm"));
     setWindowTitle(QStringLiteral("Konfiguracja programu"));
 
@@ -178,11 +178,15 @@ QWidget* TAppConfigForm::CreateRandPage() {
                                            "skracane"),
                             tabRandOptions),
               "chbCanCutHighPrior");
+    chbRelaxRules = Named(
+        new QCheckBox(QStringLiteral("Rozluźniaj reguły, gdy brak kandydata"), tabRandOptions),
+        "chbRelaxRules");
 
     auto* form = new QFormLayout(tabRandOptions);
     form->addRow(QStringLiteral("Metoda dobierania utworów:"), cmbRandMethod);
     form->addRow(chbCanCut);
     form->addRow(chbCanCutHighPrior);
+    form->addRow(chbRelaxRules);
 
     // Taken whenever OK is pressed; a change here is a change of the settings all the same.
     connect(cmbRandMethod, &QComboBox::currentIndexChanged, this, &TAppConfigForm::MarkChanged);
@@ -191,6 +195,7 @@ QWidget* TAppConfigForm::CreateRandPage() {
         MarkChanged();
     });
     connect(chbCanCutHighPrior, &QCheckBox::toggled, this, &TAppConfigForm::MarkChanged);
+    connect(chbRelaxRules, &QCheckBox::toggled, this, &TAppConfigForm::MarkChanged);
     return tabRandOptions;
 }
 
@@ -210,6 +215,7 @@ void TAppConfigForm::Fill() {
     ShowGroup(*chbSongGlobGr, *cmbSongGlobGr, FGroups.GlobSongGr());
     chbCanCut->setChecked(FOptions.CanCut());
     chbCanCutHighPrior->setChecked(FOptions.CanCut() && !FOptions.CutHPrior());
+    chbRelaxRules->setChecked(FDrawSettings.RelaxWhenNoCandidate());
     cmbRandMethod->setCurrentIndex(
         std::max<int>(static_cast<int>(kSelectionMethods.indexOf(FConfig.SelectionMethod)), 0));
     UpdateEnabling();
@@ -245,6 +251,7 @@ void TAppConfigForm::accept() {
     StoreConfig();
     StoreGroups();
     StoreCutting();
+    StoreDrawSettings();
     QDialog::accept();
 }
 
@@ -285,10 +292,15 @@ void TAppConfigForm::StoreCutting() {
     FOptions.SaveOptions(true);
 }
 
+void TAppConfigForm::StoreDrawSettings() {
+    FDrawSettings.SetRelaxWhenNoCandidate(chbRelaxRules->isChecked());
+    FDrawSettings.Save(); // only when it changed
+}
+
 bool EditAppConfig(TAppConfigPage page, QWidget* parent, const TDialogRunner& run) {
-    if (!Options || !FreqGroups)
+    if (!Options || !FreqGroups || !DrawSettings)
         return false;
-    TAppConfigForm form(Config, *FreqGroups, *Options, page, parent);
+    TAppConfigForm form(Config, *FreqGroups, *Options, *DrawSettings, page, parent);
     if (run)
         form.DialogRunner = run;
     return form.DialogRunner(form);

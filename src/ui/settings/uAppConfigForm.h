@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+class TArDrawSettings;
 class TArFreqGroups;
 class TArOptions;
 struct TConfig;
@@ -21,13 +22,14 @@ struct TConfig;
 enum class TAppConfigPage { Paths, DefaultRestr, GlobalRestr };
 
 // "Konfiguracja programu": the clock and play-list directories, the frequency groups given to
-// new songs and artists and applied to those without one, and how the day is drawn. OK stores
-// each part in its own file, and only the parts that changed; "Anuluj" changes nothing.
+// new songs and artists and applied to those without one, and how the day is drawn (with
+// whether a slot without a candidate gives up rules). OK stores each part in its own file, and
+// only the parts that changed; "Anuluj" changes nothing.
 class TAppConfigForm final : public QDialog {
     Q_OBJECT
 public:
-    TAppConfigForm(TConfig& config, TArFreqGroups& groups, TArOptions& options, TAppConfigPage page,
-                   QWidget* parent = nullptr);
+    TAppConfigForm(TConfig& config, TArFreqGroups& groups, TArOptions& options,
+                   TArDrawSettings& drawSettings, TAppConfigPage page, QWidget* parent = nullptr);
 
     // Runs nothing but the window itself; kept alike with the other settings windows.
     TDialogRunner DialogRunner = RunModalDialog;
@@ -57,10 +59,12 @@ private:
     void StoreConfig();
     void StoreGroups();
     void StoreCutting();
+    void StoreDrawSettings();
 
     TConfig& FConfig;
     TArFreqGroups& FGroups;
     TArOptions& FOptions;
+    TArDrawSettings& FDrawSettings;
     // The window is being filled: what changes is not the user's doing.
     bool FFilling = true;
 
@@ -85,6 +89,7 @@ private:
     QComboBox* cmbRandMethod = nullptr;
     QCheckBox* chbCanCut = nullptr;
     QCheckBox* chbCanCutHighPrior = nullptr;
+    QCheckBox* chbRelaxRules = nullptr;
     QPushButton* btnOK = nullptr;
 };
 
