@@ -52,21 +52,6 @@ int ExitCodeOf(TDayResult result) {
     return ceFileError;
 }
 
-QString DayStateName(TDayState state) {
-    switch (state) {
-    case dsEmpty:
-        return QStringLiteral("empty");
-    case dsHistory:
-        return QStringLiteral("history");
-    case dsPending:
-        return QStringLiteral("pending");
-    case dsFuture:
-        return QStringLiteral("future");
-    default:
-        return QStringLiteral("none");
-    }
-}
-
 bool RequireState(const TDayLifecycle& days, TDayState state, QTextStream& err) {
     if (days.State() == state)
         return true;

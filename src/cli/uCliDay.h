@@ -34,9 +34,6 @@ QDate DayArgument(TCliContext& context, int argCount);
 // The exit code of an operation's result.
 int ExitCodeOf(TDayResult result);
 
-// The state's name as `state` prints it.
-QString DayStateName(TDayState state);
-
 // False, with the reason written, when the shown date is not in the state.
 bool RequireState(const TDayLifecycle& days, TDayState state, QTextStream& err);
 

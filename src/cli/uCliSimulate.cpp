@@ -243,13 +243,14 @@ int CliSimulate(TCliContext& context) {
         const QString clock = ChooseClock(args->Clock, context.Err);
         if (clock.isEmpty())
             return ceUsage;
-        TSimulationHost host(clock);
+        TCliDayHost host;
+        host.ClockFile = clock;
         TDayLifecycle days(host);
         // Every question of the run is the director's "Tak": the copy is there to be changed.
         IPrompt& prompt = Prompt();
         TYesPrompt yes(context.Err);
         SetPrompt(&yes);
-        result = RunSimulation(days, {args->From, args->Days, clock, args->Seed});
+        result = RunSimulation(days, {args->From, args->Days, args->Seed});
         days.SaveOnClose();
         SetPrompt(&prompt);
         names = ReadCategoryNames(result);

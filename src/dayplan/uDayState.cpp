@@ -18,3 +18,18 @@ bool IsAfterFirstDay(const QDate& day) {
     const TDateTime first = TimeRanges ? TimeRanges->FirstDay() : Now();
     return DateTimeToDate(first) < day;
 }
+
+QString DayStateName(TDayState state) {
+    switch (state) {
+    case dsEmpty:
+        return QStringLiteral("empty");
+    case dsHistory:
+        return QStringLiteral("history");
+    case dsPending:
+        return QStringLiteral("pending");
+    case dsFuture:
+        return QStringLiteral("future");
+    default:
+        return QStringLiteral("none");
+    }
+}

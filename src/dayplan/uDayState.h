@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
 // Every date is in one of four states, and the state is nothing but which dated plan file
 // exists for it.
@@ -11,6 +12,10 @@ enum TDayState : int {
     dsPending = 3, // generated, not accepted: its current plan file ("plp")
     dsFuture = 4,  // planned: its clock ("plz")
 };
+
+// The state's name as the command line prints it: "empty", "future", "pending", "history"
+// ("none" before a date is shown).
+QString DayStateName(TDayState state);
 
 // The files are tested in the order history, current, planned; the first found decides.
 TDayState DayStateOf(const QDate& day);

@@ -8,25 +8,6 @@
 
 #include <QFile>
 
-namespace {
-
-QString StateName(TDayState state) {
-    switch (state) {
-    case dsEmpty:
-        return QStringLiteral("empty");
-    case dsFuture:
-        return QStringLiteral("future");
-    case dsPending:
-        return QStringLiteral("pending");
-    case dsHistory:
-        return QStringLiteral("history");
-    default:
-        return QStringLiteral("none");
-    }
-}
-
-} // namespace
-
 std::optional<TDayReport> ShownDayReport(TDayLifecycle& days, QString* error) {
     const QDate& date = days.ShownDate();
     switch (days.State()) {
@@ -39,7 +20,7 @@ std::optional<TDayReport> ShownDayReport(TDayLifecycle& days, QString* error) {
         return AcceptedDayReport(days.History(), date, error);
     default:
         if (error)
-            *error = kNoReportForState.arg(date.toString(Qt::ISODate), StateName(days.State()));
+            *error = kNoReportForState.arg(date.toString(Qt::ISODate), DayStateName(days.State()));
         return std::nullopt;
     }
 }

@@ -1,18 +1,10 @@
 #include "report/uSimulation.h"
 
 #include "dayplan/uDayLifecycle.h"
-#include "foundation/uAppPaths.h"
 #include "library/uDBMainBase.h"
 #include "report/uPendingDayReport.h"
 
-#include <QDir>
 #include <SQLiteCpp/Statement.h>
-
-QString TSimulationHost::ChooseExportFile(const QString& dir, const QString& fileName,
-                                          int filterIndex) {
-    const QString extension = filterIndex == 1 ? QStringLiteral(".mix") : QStringLiteral(".txt");
-    return QDir(dir.isEmpty() ? ProgramDir() : dir).filePath(fileName + extension);
-}
 
 namespace {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dayplan/uDayHost.h"
 #include "report/uDayReport.h"
 #include "report/uRotationStats.h"
 
@@ -19,8 +18,6 @@ class TDayLifecycle;
 struct TSimulationPlan {
     QDate From;
     int Days = 0;
-    // The clock file an empty day is planned with; a day already planned keeps its own.
-    QString ClockFile;
     // Day i is generated with Seed + i; without a seed each run draws anew.
     std::optional<std::uint32_t> Seed;
 };
@@ -39,20 +36,10 @@ struct TSimulationResult {
     QString Error;
 };
 
-// Answers the lifecycle's dialogs during a simulation: the plan's clock, and the export
-// dialog's own folder and name.
-class TSimulationHost final : public IDayHost {
-public:
-    explicit TSimulationHost(QString clockFile) : FClockFile(std::move(clockFile)) {}
-    QString ChooseClockFile() override { return FClockFile; }
-    QString ChooseExportFile(const QString& dir, const QString& fileName, int filterIndex) override;
-
-private:
-    QString FClockFile;
-};
-
-// Runs the plan on `days` (whose host answers as TSimulationHost does). A day already
-// accepted, or one that cannot be planned, generated, reported or accepted, ends the run.
+// Runs the plan on `days`. Its host answers the clock dialog with the clock an empty day is
+// planned with (a day already planned keeps its own) and the export dialog with its own folder
+// and name. A day already accepted, or one that cannot be planned, generated, reported or
+// accepted, ends the run.
 TSimulationResult RunSimulation(TDayLifecycle& days, const TSimulationPlan& plan);
 
 // The library's song ids by song category.
